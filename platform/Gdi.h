@@ -1,0 +1,69 @@
+// Drawing primitives on device contexts. Coordinates are logical; everything is clipped to the
+// DC's clip region and target. Pixel arithmetic is exact and integer.
+#pragma once
+
+#include "platform/DeviceContext.h"
+
+namespace platform {
+
+// Raster operations supported by BitBlt and StretchBlt.
+constexpr DWORD SRCCOPY = 0x00CC0020;
+
+// Fills with an opaque colour (alpha 255).
+void FillSolidRect(HDC dc, const RECT& r, COLORREF color);
+// Writes a pixel value unchanged, alpha included (for building pictures with alpha).
+void FillPixels(HDC dc, const RECT& r, PixelBGRA pixel);
+// A one-pixel frame inside r.
+void FrameRect(HDC dc, const RECT& r, COLORREF color);
+// Lines with the Windows rule: the last point is not drawn.
+void DrawLine(HDC dc, POINT from, POINT to, COLORREF color);
+
+// Edges of DrawEdge.
+constexpr UINT BDR_RAISEDOUTER = 0x0001, BDR_SUNKENOUTER = 0x0002, BDR_RAISEDINNER = 0x0004,
+               BDR_SUNKENINNER = 0x0008;
+constexpr UINT EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER, EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER,
+               EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER, EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
+constexpr UINT BF_LEFT = 0x1, BF_TOP = 0x2, BF_RIGHT = 0x4, BF_BOTTOM = 0x8, BF_RECT = 0xF, BF_ADJUST = 0x2000;
+// Draws the 3-D edge with the system colours; with BF_ADJUST shrinks *r by what was drawn.
+bool DrawEdge(HDC dc, RECT* r, UINT edge, UINT flags);
+
+// Copies pixels (alpha included) from src to dst. Only SRCCOPY.
+bool BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
+// Scales colour onto colour by nearest neighbour (the platform's colour-on-colour mode).
+bool StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
+                int srcHeight, DWORD rop);
+
+// Per-pixel alpha blending with a constant alpha: the source is premultiplied when
+// AC_SRC_ALPHA is set, as in the platform's AlphaBlend.
+constexpr BYTE AC_SRC_OVER = 0x00;
+constexpr BYTE AC_SRC_ALPHA = 0x01;
+struct BLENDFUNCTION {
+    BYTE BlendOp = AC_SRC_OVER;
+    BYTE BlendFlags = 0;
+    BYTE SourceConstantAlpha = 255;
+    BYTE AlphaFormat = 0;
+};
+bool AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
+                int srcHeight, BLENDFUNCTION blend);
+
+// The one blend formula: src over dst, src premultiplied, with a constant alpha (0..255).
+PixelBGRA BlendPremultiplied(PixelBGRA dst, PixelBGRA src, BYTE constantAlpha);
+
+// GradientFill. Colours are 16-bit per channel as in the platform; only the high byte is used.
+struct TRIVERTEX {
+    LONG x = 0, y = 0;
+    WORD Red = 0, Green = 0, Blue = 0, Alpha = 0;
+};
+struct GRADIENT_RECT {
+    UINT UpperLeft = 0, LowerRight = 0;
+};
+struct GRADIENT_TRIANGLE {
+    UINT Vertex1 = 0, Vertex2 = 0, Vertex3 = 0;
+};
+constexpr UINT GRADIENT_FILL_RECT_H = 0, GRADIENT_FILL_RECT_V = 1, GRADIENT_FILL_TRIANGLE = 2;
+bool GradientFill(HDC dc, const TRIVERTEX* vertices, UINT vertexCount, const void* mesh, UINT meshCount, UINT mode);
+
+// Region painting in logical coordinates.
+void FillRgn(HDC dc, const Region& rgn, COLORREF color);
+
+} // namespace platform

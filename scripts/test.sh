@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the release build, the unit tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+jobs=$(nproc)
+
+echo "== release build and tests"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMO_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs" -L unit
+
+echo "== fuzz targets, briefly"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j "$jobs"
+bash scripts/fuzz.sh build-fuzz 20
