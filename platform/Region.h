@@ -37,6 +37,9 @@ public:
     friend bool operator==(const Region&, const Region&) = default;
 
 private:
+    // Takes rectangles already banded and canonical.
+    static Region FromBanded(std::vector<RECT> rects);
+
     std::vector<RECT> rects_;
 };
 
