@@ -6,6 +6,12 @@
 #include "platform/DeviceContext.h"
 #include "platform/Types.h"
 
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace platform {
 
 constexpr int FW_NORMAL = 400;
@@ -43,5 +49,68 @@ std::string GetFontFile(HFONT font);
 
 bool GetTextMetrics(HDC dc, TEXTMETRIC* tm);
 bool GetTextExtentPoint32(HDC dc, StringView text, SIZE* size);
+
+// The font a DC draws with: its selected font, or the default GUI font.
+HFONT CurrentFont(HDC dc);
+
+// A glyph as drawn: coverage 0..255 per pixel, placed relative to the pen on the baseline.
+struct TextGlyph {
+    int left = 0; // from the pen to the first column
+    int top = 0;  // from the baseline up to the first row
+    int width = 0;
+    int height = 0;
+    int advance = 0;
+    std::vector<std::uint8_t> coverage; // width * height, rows top-down
+};
+
+// A horizontal bar drawn with the text (underline, strike-out): rows from the top of the cell.
+struct TextBar {
+    int top = 0;
+    int thickness = 1;
+};
+
+class FontFace;
+
+// A created font: the face its description resolved to at its pixel size, a fallback face for the
+// characters that face lacks, and every glyph drawn so far.
+class Font {
+public:
+    // face may be null when no font file could be read: the font then measures but draws no ink.
+    Font(const LOGFONT& lf, std::string file, std::unique_ptr<FontFace> face);
+    ~Font();
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+
+    const LOGFONT& LogFont() const { return lf_; }
+    const TEXTMETRIC& Metrics() const { return metrics_; }
+    const std::string& File() const { return file_; }
+    TextBar Underline() const { return underline_; }
+    TextBar StrikeOut() const { return strikeOut_; }
+
+    // The face's glyph for ch, else the fallback face's, else the face's missing-glyph box.
+    // Control and format characters have neither ink nor width.
+    const TextGlyph& GlyphFor(char32_t ch);
+    int CharWidth(char32_t ch) { return GlyphFor(ch).advance; }
+    // Sum of the advance widths (no kerning, as the platform); UTF-16 with surrogate pairs.
+    int TextWidth(StringView text);
+
+private:
+    const TextGlyph* Resolve(char32_t ch);
+    FontFace* Fallback();
+
+    using GlyphPage = std::array<const TextGlyph*, 256>;
+
+    LOGFONT lf_;
+    std::string file_;
+    std::unique_ptr<FontFace> face_;
+    std::unique_ptr<FontFace> fallback_;
+    bool fallbackTried_ = false;
+    TEXTMETRIC metrics_;
+    TextBar underline_;
+    TextBar strikeOut_;
+    TextGlyph blank_;   // control characters
+    TextGlyph missing_; // every character when there is no face at all
+    std::vector<std::unique_ptr<GlyphPage>> pages_;
+};
 
 } // namespace platform
