@@ -24,7 +24,13 @@ constexpr UINT BDR_RAISEDOUTER = 0x0001, BDR_SUNKENOUTER = 0x0002, BDR_RAISEDINN
 constexpr UINT EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER, EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER,
                EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER, EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
 constexpr UINT BF_LEFT = 0x1, BF_TOP = 0x2, BF_RIGHT = 0x4, BF_BOTTOM = 0x8, BF_RECT = 0xF, BF_ADJUST = 0x2000;
+constexpr UINT BF_MIDDLE = 0x0800; // also fills the inside with COLOR_BTNFACE
 // Draws the 3-D edge with the system colours; with BF_ADJUST shrinks *r by what was drawn.
+// Outer raised: COLOR_3DLIGHT top-left, COLOR_3DDKSHADOW bottom-right; inner raised:
+// COLOR_BTNHIGHLIGHT / COLOR_BTNSHADOW; sunken edges swap them (outer COLOR_BTNSHADOW /
+// COLOR_BTNHIGHLIGHT, inner COLOR_3DDKSHADOW / COLOR_3DLIGHT). In the classic light scheme these
+// are E3E3E3, 696969, FFFFFF and A0A0A0 around a F0F0F0 face. Each edge is one pixel; the
+// bottom-right colour owns the top-right and bottom-left corner pixels.
 bool DrawEdge(HDC dc, RECT* r, UINT edge, UINT flags);
 
 // Copies pixels (alpha included) from src to dst. Only SRCCOPY.
