@@ -1,0 +1,160 @@
+// Bitmap reading beyond the public suite: alpha rules, run-length gaps, sizes refused before
+// anything is allocated.
+#include "tests/platform/image/ImageTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace platform::test {
+namespace {
+
+Bytes Pixels32(std::initializer_list<std::uint32_t> values)
+{
+    Bytes out;
+    for (std::uint32_t v : values)
+        for (int i = 0; i < 4; ++i)
+            out.push_back(std::uint8_t(v >> (8 * i)));
+    return out;
+}
+
+TEST(BmpReader, SpareByteOf32BitPixelsIsAlphaOnlyWhenSomePixelSetsIt)
+{
+    BmpSpec spec;
+    spec.width = 2;
+    spec.height = 1;
+    spec.bitCount = 32;
+    spec.pixels = Pixels32({0x00112233, 0x00445566});
+    DecodedImage opaque = DecodeBmp(MakeBmp(spec));
+    EXPECT_FALSE(opaque.hasAlpha);
+    EXPECT_EQ(opaque.bitmap.Pixel(0, 0), MakePixel(0x11, 0x22, 0x33, 255));
+    EXPECT_EQ(opaque.bitmap.Pixel(1, 0), MakePixel(0x44, 0x55, 0x66, 255));
+
+    spec.pixels = Pixels32({0x80112233, 0x00445566});
+    DecodedImage translucent = DecodeBmp(MakeBmp(spec));
+    EXPECT_TRUE(translucent.hasAlpha);
+    EXPECT_EQ(translucent.bitmap.Pixel(0, 0), MakePixel(0x11, 0x22, 0x33, 0x80));
+    EXPECT_EQ(translucent.bitmap.Pixel(1, 0), MakePixel(0x44, 0x55, 0x66, 0));
+    EXPECT_EQ(translucent.bitsPerPixel, 32);
+}
+
+TEST(BmpReader, AlphaMaskOfAV5HeaderIsUsedEvenWhenAllZero)
+{
+    BmpSpec spec;
+    spec.headerSize = 124;
+    spec.width = 1;
+    spec.height = 1;
+    spec.bitCount = 32;
+    spec.compression = 3; // bit fields
+    spec.masks = Pixels32({0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000});
+    spec.pixels = Pixels32({0x00FF00FF});
+    DecodedImage image = DecodeBmp(MakeBmp(spec));
+    EXPECT_TRUE(image.hasAlpha);
+    EXPECT_EQ(image.bitmap.Pixel(0, 0), MakePixel(255, 0, 255, 0));
+}
+
+TEST(BmpReader, SixteenBitMasksScaleToTheFullRange)
+{
+    BmpSpec spec;
+    spec.width = 3;
+    spec.height = 1;
+    spec.bitCount = 16;
+    spec.compression = 3;
+    spec.masks = Pixels32({0xF800, 0x07E0, 0x001F}); // 5-6-5
+    // white, the smallest non-zero step of each channel, and the middle values
+    spec.pixels = {0xFF, 0xFF, 0x21, 0x08, 0xEF, 0x7B, 0, 0};
+    Bitmap bitmap = DecodeBmp(MakeBmp(spec)).bitmap;
+    EXPECT_EQ(bitmap.Pixel(0, 0), MakePixel(255, 255, 255));
+    EXPECT_EQ(bitmap.Pixel(1, 0), MakePixel(8, 4, 8));       // 1/31 and 1/63 of 255, rounded
+    EXPECT_EQ(bitmap.Pixel(2, 0), MakePixel(123, 125, 123)); // 15/31 and 31/63 of 255, rounded
+}
+
+TEST(BmpReader, RunLengthGapsStayTransparent)
+{
+    BmpSpec spec;
+    spec.width = 4;
+    spec.height = 2;
+    spec.bitCount = 8;
+    spec.compression = 1; // RLE8
+    spec.colorsUsed = 2;
+    spec.palette = {0, 0, 255, 0, 0, 255, 0, 0}; // red, green
+    // bottom line: two red, then a delta of one column and one line; top line: one green, end
+    spec.pixels = {2, 0, 0, 2, 1, 1, 1, 1, 0, 1};
+    DecodedImage image = DecodeBmp(MakeBmp(spec));
+    EXPECT_TRUE(image.hasAlpha);
+    const PixelBGRA red = MakePixel(255, 0, 0), green = MakePixel(0, 255, 0);
+    EXPECT_EQ(image.bitmap.Pixel(0, 1), red);
+    EXPECT_EQ(image.bitmap.Pixel(1, 1), red);
+    EXPECT_EQ(image.bitmap.Pixel(2, 1), 0u);
+    EXPECT_EQ(image.bitmap.Pixel(3, 1), 0u);
+    EXPECT_EQ(image.bitmap.Pixel(0, 0), 0u);
+    EXPECT_EQ(image.bitmap.Pixel(1, 0), 0u);
+    EXPECT_EQ(image.bitmap.Pixel(2, 0), 0u);
+    EXPECT_EQ(image.bitmap.Pixel(3, 0), green);
+}
+
+TEST(BmpReader, AbsurdSizesAreRefusedBeforeAllocating)
+{
+    struct Case {
+        LONG width, height;
+        DWORD compression;
+        WORD bitCount;
+    };
+    for (Case c : {Case{40000, 10, 0, 24}, Case{10, -40000, 0, 24}, Case{20000, 20000, 0, 8},
+                   Case{32768, 32768, 1, 8}, Case{0x7FFFFFFF, 0x7FFFFFFF, 0, 32}}) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        BmpSpec spec;
+        spec.width = c.width;
+        spec.height = c.height;
+        spec.bitCount = c.bitCount;
+        spec.compression = c.compression;
+        if (c.bitCount == 8)
+            spec.palette = Bytes(8, 0);
+        spec.colorsUsed = c.bitCount == 8 ? 2 : 0;
+        spec.pixels = Bytes(64, 0);
+        Bytes file = MakeBmp(spec);
+        ResetLargestAllocation();
+        try {
+            DecodeBmp(file);
+            ADD_FAILURE() << "decoded";
+        } catch (const ImageError& e) {
+            EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
+        }
+        EXPECT_LT(LargestAllocation(), 64u * 1024);
+    }
+}
+
+TEST(BmpReader, CoreHeaderWithThreeBytePalette)
+{
+    BmpSpec spec;
+    spec.headerSize = 12;
+    spec.width = 2;
+    spec.height = 1;
+    spec.bitCount = 1;
+    spec.palette = {0x10, 0x20, 0x30, 0x40, 0x50, 0x60};
+    spec.pixels = {0x40, 0, 0, 0}; // second pixel uses colour 1
+    Bitmap bitmap = DecodeBmp(MakeBmp(spec)).bitmap;
+    EXPECT_EQ(bitmap.Pixel(0, 0), MakePixel(0x30, 0x20, 0x10));
+    EXPECT_EQ(bitmap.Pixel(1, 0), MakePixel(0x60, 0x50, 0x40));
+}
+
+// Inputs the fuzzer once found troublesome; each must be refused or decoded, never crash.
+TEST(BmpReader, FuzzRegressions)
+{
+    std::filesystem::path folder = std::string(LUMO_SOURCE_DIR) + "/tests/data/images/fuzz";
+    if (!std::filesystem::exists(folder))
+        GTEST_SKIP() << "no regression inputs";
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        SCOPED_TRACE(entry.path().string());
+        Bytes data = ReadFile(entry.path().string());
+        try {
+            DecodedImage image = DecodeImage(data);
+            EXPECT_TRUE(Bitmap::SizeAcceptable(image.bitmap.Width(), image.bitmap.Height()));
+        } catch (const ImageError& e) {
+            EXPECT_STRNE(e.what(), "");
+        }
+    }
+}
+
+} // namespace
+} // namespace platform::test
