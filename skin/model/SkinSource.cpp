@@ -1,0 +1,66 @@
+#include "skin/model/SkinSource.h"
+
+#include "skin/package/SkinPaths.h"
+
+#include <fstream>
+
+namespace skin {
+
+namespace {
+
+// A name written on Windows: any separator, any letter case of each component.
+std::optional<std::string> ResolveInFolder(const std::string& folder, std::string_view relative)
+{
+    std::string current = folder.empty() ? std::string(".") : folder;
+    while (!relative.empty()) {
+        const std::size_t sep = relative.find_first_of("\\/");
+        const std::string_view part = relative.substr(0, sep);
+        relative = sep == std::string_view::npos ? std::string_view() : relative.substr(sep + 1);
+        if (part.empty())
+            continue;
+        auto found = FindEntryIgnoringCase(current, part);
+        if (!found)
+            return std::nullopt;
+        current = *found;
+    }
+    return current;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path)
+{
+    if (!FileExists(path))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+std::optional<std::vector<std::uint8_t>> SkinSource::ReadImage(std::string_view upperName) const
+{
+    if (upperName.empty())
+        return std::nullopt;
+    if (IsPacked()) {
+        if (!Package)
+            return std::nullopt;
+        const TacImageItem* item = Package->FindFile(upperName);
+        if (!item)
+            return std::nullopt;
+        return item->FileStream;
+    }
+    if (upperName.find(':') != std::string_view::npos) {
+        const std::string native = NativePath(upperName);
+        if (auto data = ReadWholeFile(native))
+            return data;
+        if (native.empty() || native.front() != '/')
+            return std::nullopt;
+        auto resolved = ResolveInFolder("/", native);
+        return resolved ? ReadWholeFile(*resolved) : std::nullopt;
+    }
+    auto resolved = ResolveInFolder(FolderNative, upperName);
+    return resolved ? ReadWholeFile(*resolved) : std::nullopt;
+}
+
+} // namespace skin
