@@ -15,7 +15,8 @@ void FillSolidRect(HDC dc, const RECT& r, COLORREF color);
 void FillPixels(HDC dc, const RECT& r, PixelBGRA pixel);
 // A one-pixel frame inside r.
 void FrameRect(HDC dc, const RECT& r, COLORREF color);
-// Lines with the Windows rule: the last point is not drawn.
+// Lines with the Windows rule: the last point is not drawn. Pixels step along the longer axis;
+// the other coordinate is rounded to nearest, halves away from the start.
 void DrawLine(HDC dc, POINT from, POINT to, COLORREF color);
 
 // Edges of DrawEdge.
@@ -33,14 +34,20 @@ constexpr UINT BF_MIDDLE = 0x0800; // also fills the inside with COLOR_BTNFACE
 // bottom-right colour owns the top-right and bottom-left corner pixels.
 bool DrawEdge(HDC dc, RECT* r, UINT edge, UINT flags);
 
-// Copies pixels (alpha included) from src to dst. Only SRCCOPY.
+// Copies pixels (alpha included) from src to dst. Only SRCCOPY. The source's clip is ignored and
+// only pixels the source bitmap holds are copied; src and dst may share a bitmap and overlap.
 bool BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
-// Scales colour onto colour by nearest neighbour (the platform's colour-on-colour mode).
+// Scales colour onto colour by nearest neighbour (the platform's colour-on-colour mode): each
+// destination pixel takes the source pixel under its centre. A negative width or height on one
+// side only mirrors that axis; destination pixels whose source lies outside the source bitmap
+// are left alone.
 bool StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                 int srcHeight, DWORD rop);
 
 // Per-pixel alpha blending with a constant alpha: the source is premultiplied when
-// AC_SRC_ALPHA is set, as in the platform's AlphaBlend.
+// AC_SRC_ALPHA is set, as in the platform's AlphaBlend; without it the source counts as opaque.
+// Sizes differing scale as StretchBlt does. Refused (false, nothing drawn) like the platform's:
+// negative sizes, a source rectangle not inside the source bitmap, a BlendOp other than AC_SRC_OVER.
 constexpr BYTE AC_SRC_OVER = 0x00;
 constexpr BYTE AC_SRC_ALPHA = 0x01;
 struct BLENDFUNCTION {
@@ -52,10 +59,23 @@ struct BLENDFUNCTION {
 bool AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                 int srcHeight, BLENDFUNCTION blend);
 
-// The one blend formula: src over dst, src premultiplied, with a constant alpha (0..255).
+// The one blend formula: src over dst, src premultiplied, with a constant alpha ca (0..255).
+// With a = round(srcA * ca / 255), each channel (alpha too) is
+//   round(src * ca / 255) + round(dst * (255 - a) / 255), at most 255,
+// every division rounded to nearest. srcA = ca = 255 gives src exactly; srcA = 0 or ca = 0 gives
+// dst exactly.
 PixelBGRA BlendPremultiplied(PixelBGRA dst, PixelBGRA src, BYTE constantAlpha);
 
-// GradientFill. Colours are 16-bit per channel as in the platform; only the high byte is used.
+// GradientFill. Colours are 16-bit per channel as in the platform; only the high byte is used, and
+// alpha is written too.
+// Rectangles: the two vertices are opposite corners (in either order), the rectangle is half-open,
+// and the vertex nearer the start of the shaded axis gives the first colour. Column (or row) i of
+// n is c1 + (c2 - c1) * i / n rounded half up: the first gets c1 exactly, the midpoint of an even
+// run the rounded average, and c2 itself lies on the excluded edge.
+// Triangles: a pixel is filled when its centre lies inside; centres exactly on an edge belong to
+// left edges and horizontal top edges only, so triangles sharing an edge never overlap or leave a
+// gap. The colour is the vertex colours weighted by the centre's barycentric coordinates, rounded
+// to nearest.
 struct TRIVERTEX {
     LONG x = 0, y = 0;
     WORD Red = 0, Green = 0, Blue = 0, Alpha = 0;

@@ -18,7 +18,9 @@ public:
     explicit Region(const RECT& r);
 
     static Region FromRects(const std::vector<RECT>& rects); // any rectangles, overlapping or not
-    // An ellipse-cornered rectangle, corner ellipse of width x height (CreateRoundRectRgn).
+    // An ellipse-cornered rectangle, corner ellipse of width x height (CreateRoundRectRgn): a
+    // corner pixel belongs to it when its centre lies inside the corner's ellipse. It never leaves
+    // r; ellipses under 2 pixels give r itself, and corner ellipses are capped at 65536 pixels.
     static Region RoundRect(const RECT& r, int ellipseWidth, int ellipseHeight);
 
     bool IsEmpty() const { return rects_.empty(); }
@@ -32,7 +34,7 @@ public:
     Region United(const Region& other) const;
     Region Subtracted(const Region& other) const;
     Region Xored(const Region& other) const;
-    void Offset(LONG dx, LONG dy);
+    void Offset(LONG dx, LONG dy); // coordinates saturate at the ends of the range instead of wrapping
 
     friend bool operator==(const Region&, const Region&) = default;
 
@@ -47,6 +49,8 @@ private:
 using HRGN = Region*;
 HRGN CreateRectRgn(LONG left, LONG top, LONG right, LONG bottom);
 HRGN CreateRectRgnIndirect(const RECT& r);
+// Like the platform's, the rounded region leaves out the right column and bottom row of the
+// rectangle it is given.
 HRGN CreateRoundRectRgn(LONG left, LONG top, LONG right, LONG bottom, int ellipseWidth, int ellipseHeight);
 void DeleteRgn(HRGN rgn);
 // dst may be src1 or src2. Answers the kind of the result.
