@@ -7,6 +7,17 @@
 #include <cstdio>
 #include <set>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define LUMO_LEAK_CHECKER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define LUMO_LEAK_CHECKER 1
+#endif
+#endif
+#ifdef LUMO_LEAK_CHECKER
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace platform {
 
 namespace {
@@ -56,7 +67,14 @@ FontCache::FontCache()
         library_ = nullptr;
         Complain("FreeType could not be initialised; text is drawn without glyphs");
     }
-    config_ = FcInitLoadConfigAndFonts();
+    {
+#ifdef LUMO_LEAK_CHECKER
+        // fontconfig drops a few pieces of the configuration it parses; they live as long as the
+        // process anyway.
+        __lsan::ScopedDisabler parsingLeaks;
+#endif
+        config_ = FcInitLoadConfigAndFonts();
+    }
     if (!config_) {
         Complain("fontconfig could not be initialised; text is drawn without glyphs");
         return;
