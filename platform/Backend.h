@@ -64,6 +64,8 @@ public:
     virtual void MoveSurface(HWND hwnd, const RECT& screenRect) = 0;
     // Every top-level surface, top first.
     virtual void StackSurfaces(const std::vector<HWND>& topToBottom) = 0;
+    // A minimised window's surface is iconified rather than hidden.
+    virtual void SetSurfaceMinimized(HWND /*hwnd*/, bool /*minimized*/) {}
     virtual void SetSurfaceTitle(HWND hwnd, StringView title) = 0;
     virtual void SetSurfaceIcon(HWND hwnd, HICON icon) = 0;
     // Window coordinates; null: the whole rectangle.

@@ -161,6 +161,12 @@ constexpr UINT MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_ABORTRETRYIGNORE = 0x2, MB_YES
                MB_TOPMOST = 0x40000;
 constexpr int IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7, IDCLOSE = 8;
 
+constexpr BOOL FALSE = 0, TRUE = 1;
+constexpr UINT WM_NCMBUTTONDBLCLK = 0x00A9, WM_CHILDACTIVATE = 0x0022, WM_CANCELMODE = 0x001F,
+               WM_NCXBUTTONDOWN = 0x00AB;
+// The broadcast target of SendMessage and PostMessage (every top-level window).
+inline HWND const HWND_BROADCAST = reinterpret_cast<HWND>(0xFFFF);
+
 // Cursors of LoadCursor.
 enum class CursorId { Arrow, IBeam, Wait, Cross, SizeNWSE, SizeNESW, SizeWE, SizeNS, SizeAll, No, Hand, AppStarting };
 using HCURSOR = const CursorId*;
