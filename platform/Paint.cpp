@@ -209,8 +209,6 @@ void InvalidateInternal(Window* w, const Region* rgn, UINT flags)
         }
         if ((flags & RDW_FRAME) && HasNonClient(w) && (whole || !rgn->Subtracted(Region(clientLocal)).IsEmpty()))
             w->ncDirty = true;
-        if (flags & RDW_INTERNALPAINT)
-            w->internalPaint = true;
         S().maybePaint = true;
     } else if (flags & RDW_VALIDATE) {
         if (whole)
@@ -219,11 +217,15 @@ void InvalidateInternal(Window* w, const Region* rgn, UINT flags)
             w->update = w->update.Subtracted(*rgn);
         if ((flags & RDW_FRAME) && !(flags & RDW_NOFRAME))
             w->ncDirty = false;
-        if (flags & RDW_NOINTERNALPAINT)
-            w->internalPaint = false;
         if (w->update.IsEmpty())
             w->erase = false;
     }
+    if (flags & RDW_INTERNALPAINT) {
+        w->internalPaint = true;
+        S().maybePaint = true;
+    }
+    if (flags & RDW_NOINTERNALPAINT)
+        w->internalPaint = false;
     if (flags & RDW_NOERASE)
         w->erase = false;
 
@@ -347,7 +349,7 @@ bool RedrawWindow(HWND hwnd, const RECT* rect, HRGN rgn, UINT flags)
         area = *rgn;
     else if (rect)
         area = Region(*rect);
-    if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_NOERASE))
+    if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_NOERASE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT))
         InvalidateInternal(w, area ? &*area : nullptr, flags);
     bool children = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
     if (flags & RDW_UPDATENOW)
