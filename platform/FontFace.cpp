@@ -267,10 +267,14 @@ TextGlyph FontFace::Load(unsigned index)
     if (synthesis_.bold) {
         WidenByOnePixel(&glyph);
         glyph.advance += 1;
-    } else if (emboldenOutlines_ && Ink(glyph) * 4 < OutlineInk(index) * 5) {
-        // A regular picture in a bold face's bitmaps: bolden it the way the platform would.
-        WidenByOnePixel(&glyph);
-        glyph.advance = std::max(glyph.advance + 1, linearAdvance);
+    } else if (emboldenOutlines_) {
+        // Such a face's advance widths are the bold ones its bitmaps fall short of at some sizes;
+        // a regular picture among its bitmaps is emboldened the way the platform would.
+        if (Ink(glyph) * 4 < OutlineInk(index) * 5) {
+            WidenByOnePixel(&glyph);
+            glyph.advance += 1;
+        }
+        glyph.advance = std::max(glyph.advance, linearAdvance);
     }
     return glyph;
 }
