@@ -1,5 +1,6 @@
 #include "platform/MessageBox.h"
 
+#include "platform/DefaultFrame.h"
 #include "platform/Hook.h"
 #include "platform/Image.h"
 #include "platform/Message.h"
@@ -173,6 +174,19 @@ TEST_F(MessageBoxTest, EscapeAndCloseCancelWhenTheBoxAllowsIt)
     EXPECT_EQ(RunBox(nullptr, u"a", MB_YESNOCANCEL, escape), IDCANCEL);
     EXPECT_EQ(RunBox(nullptr, u"a", MB_OK, escape), IDOK);
     EXPECT_EQ(RunBox(nullptr, u"a", MB_OKCANCEL, [](HWND box) { SendMessage(box, WM_CLOSE, 0, 0); }), IDCANCEL);
+    // The close button of the box's frame.
+    EXPECT_EQ(RunBox(nullptr, u"a", MB_RETRYCANCEL | MB_ICONSTOP,
+                     [](HWND box) {
+                         FrameInfo info;
+                         info.style = DWORD(GetWindowLongPtr(box, GWL_STYLE));
+                         info.exStyle = DWORD(GetWindowLongPtr(box, GWL_EXSTYLE));
+                         info.windowRect = ScreenRectOf(box);
+                         RECT close = DefaultFrame(info).ButtonRect(HTCLOSE);
+                         ASSERT_FALSE(close.IsEmpty());
+                         OffsetRect(&close, info.windowRect.left, info.windowRect.top);
+                         headless::Click(Centre(close));
+                     }),
+              IDCANCEL);
 
     // Yes and No without Cancel: Escape and the close message are refused, there is no close
     // button, and the box stays until a button answers.
