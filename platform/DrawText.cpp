@@ -4,9 +4,20 @@
 #include "platform/TextLayout.h"
 #include "platform/TextPainter.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace platform {
+
+namespace {
+
+LONG Saturate(std::int64_t v)
+{
+    return LONG(std::clamp<std::int64_t>(v, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
+}
+
+} // namespace
 
 int DrawText(HDC dc, StringView text, RECT* r, UINT format)
 {
@@ -17,11 +28,12 @@ int DrawText(HDC dc, StringView text, RECT* r, UINT format)
     const std::int64_t width = std::int64_t(r->right) - r->left;
     TextLayout layout(font, text, format, int(width < 0 ? 0 : width > INT32_MAX ? INT32_MAX : width));
     const std::vector<TextLine>& lines = layout.Lines();
-    const int height = int(lines.size()) * lineHeight;
+    const int height = int(std::min<std::int64_t>(std::int64_t(lines.size()) * lineHeight,
+                                                  std::numeric_limits<int>::max()));
 
     if (format & DT_CALCRECT) {
-        r->right = LONG(r->left + layout.MaxWidth());
-        r->bottom = LONG(r->top + height);
+        r->right = Saturate(std::int64_t(r->left) + layout.MaxWidth());
+        r->bottom = Saturate(std::int64_t(r->top) + height);
         return height;
     }
     if (lines.empty())
@@ -44,12 +56,12 @@ int DrawText(HDC dc, StringView text, RECT* r, UINT format)
             x = r->left + (width - lines[k].width) / 2;
         else if (format & DT_RIGHT)
             x = std::int64_t(r->right) - lines[k].width;
-        origins.push_back(POINT{LONG(x), LONG(top + std::int64_t(k) * lineHeight)});
+        origins.push_back(POINT{Saturate(x), Saturate(top + std::int64_t(k) * lineHeight)});
     }
     PaintTextLayout(dc, font, layout, origins, (format & DT_NOCLIP) ? nullptr : r);
 
     if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
-        return int(top - r->top) + height;
+        return int(std::clamp<std::int64_t>(top - r->top + height, 0, std::numeric_limits<int>::max()));
     return height;
 }
 

@@ -105,7 +105,7 @@ int Font::TextWidth(StringView text)
         } else if (ch >= 0xD800 && ch <= 0xDFFF) {
             ch = 0xFFFD;
         }
-        width += GlyphFor(ch).advance;
+        width = AddWidth(width, GlyphFor(ch).advance);
     }
     return width;
 }

@@ -15,6 +15,14 @@ struct FT_FaceRec_;
 
 namespace platform {
 
+// Widths of text saturate here, far beyond any bitmap, instead of overflowing.
+constexpr int MaxTextWidth = 1 << 30;
+inline int AddWidth(int width, int advance)
+{
+    std::int64_t sum = std::int64_t(width) + advance;
+    return int(sum > MaxTextWidth ? MaxTextWidth : sum);
+}
+
 // The style asked for; what the file lacks of it is made up when drawing.
 struct FaceStyle {
     bool bold = false;

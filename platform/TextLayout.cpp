@@ -1,5 +1,6 @@
 #include "platform/TextLayout.h"
 
+#include "platform/FontFace.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -162,7 +163,7 @@ void TextLayout::BreakParagraph(std::size_t begin, std::size_t end)
             if (IsBreakSpace(cell.ch)) {
                 if (i > pos && !IsBreakSpace(cells_[i - 1].ch))
                     breakAt = i;
-                x += advance;
+                x = AddWidth(x, advance);
                 continue;
             }
             if (i == pos || IsBreakSpace(cells_[i - 1].ch))
@@ -179,7 +180,7 @@ void TextLayout::BreakParagraph(std::size_t begin, std::size_t end)
                 }
                 // A word longer than the line runs over it, up to the next space.
             }
-            x += advance;
+            x = AddWidth(x, advance);
         }
         AddLine(pos, lineEnd);
         pos = next;
@@ -197,7 +198,7 @@ void TextLayout::AddLine(std::size_t begin, std::size_t end)
         placed.glyph = &font_.GlyphFor(placed.ch);
         placed.advance = AdvanceAt(cells_[i], x);
         placed.prefixUnderline = cells_[i].prefixUnderline;
-        x += placed.advance;
+        x = AddWidth(x, placed.advance);
         line.push_back(placed);
     }
     int width = x;
@@ -216,7 +217,7 @@ void TextLayout::AddLine(std::size_t begin, std::size_t end)
     int pen = 0;
     for (PlacedGlyph& placed : line) {
         placed.x = pen;
-        pen += placed.advance;
+        pen = AddWidth(pen, placed.advance);
         glyphs_.push_back(placed);
     }
     textLine.width = width;
@@ -250,6 +251,9 @@ void TextLayout::Truncate(std::vector<PlacedGlyph>* line, int* lineWidth)
         }
     }
     line->resize(keep);
+    width = 0;
+    for (const PlacedGlyph& placed : *line)
+        width = AddWidth(width, placed.advance);
     for (int i = 0; i < 3; ++i) {
         PlacedGlyph placed;
         placed.ch = u'.';
@@ -257,7 +261,7 @@ void TextLayout::Truncate(std::vector<PlacedGlyph>* line, int* lineWidth)
         placed.advance = dot.advance;
         line->push_back(placed);
     }
-    *lineWidth = width + ellipsis;
+    *lineWidth = AddWidth(width, ellipsis);
 }
 
 void TextLayout::Reorder(std::vector<PlacedGlyph>* line) const

@@ -226,6 +226,8 @@ TEST(FontGlyphs, AbsurdSizesAreClampedNotAllocated)
     HFONT tiny = Tahoma(-0x7FFFFFFF - 1);
     Canvas other(50, 50, tiny);
     EXPECT_TRUE(TextOut(other.dc, 0, 0, u"W"));
+    // Widths saturate rather than overflow.
+    EXPECT_EQ(Extent(huge, String(3000000, u'W')), MaxTextWidth);
     Canvas small(50, 50, Tahoma(1));
     ASSERT_TRUE(GetTextMetrics(small.dc, &tm));
     EXPECT_GE(tm.tmHeight, 1);
