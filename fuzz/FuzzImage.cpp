@@ -1,0 +1,24 @@
+// Every picture decoder on arbitrary bytes, chosen by signature as skin images are: each input is
+// refused or decoded, and a decoded picture survives the skin view and the PNG writer.
+#include "platform/Image.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    platform::DecodedImage image;
+    try {
+        image = platform::DecodeImage({data, size});
+    } catch (const platform::ImageError&) {
+        return 0;
+    }
+    platform::Bitmap skin = platform::ToSkinBitmap(image);
+    if (skin.Width() != image.bitmap.Width() || skin.Height() != image.bitmap.Height())
+        std::abort();
+    if (std::int64_t(skin.Width()) * skin.Height() <= 256 * 256) {
+        if (!(platform::DecodePng(platform::EncodePng(skin)).bitmap == skin))
+            std::abort();
+    }
+    return 0;
+}
