@@ -1,6 +1,18 @@
 // Fonts through fontconfig and FreeType. Fonts are created once per description and live until the
 // process ends, so an HFONT never dangles; DeleteFont is a no-op kept for symmetry with the
 // platform's calls.
+//
+// Resolution: the face name is looked up through fontconfig, with the folder of the system's
+// Windows-compatible fonts added (it holds Tahoma and Tahoma Bold); a face that is not installed
+// becomes DejaVu Sans, and characters a face lacks are taken from DejaVu Sans at the same size.
+// Bold and italic the file lacks are synthesised (emboldened, slanted outlines).
+//
+// Rendering: at the sizes a face carries hand-made bitmaps for (Tahoma: 8 to 16 pixels, so the
+// program's usual 11 and 13), those bitmaps are drawn: crisp and monochrome, as the platform
+// draws Tahoma there; antialiased outlines looked soft and grey beside them. Other sizes are
+// antialiased grey coverage with light (vertical-only) hinting. Metrics follow the platform's
+// TrueType rules: ascent and descent are the face's Windows ascent and descent scaled and
+// rounded, tmAveCharWidth is the width of "x", advance widths are the face's own, without kerning.
 #pragma once
 
 #include "platform/DeviceContext.h"

@@ -17,6 +17,23 @@ bool TextOut(HDC dc, int x, int y, StringView text);
 
 // Formats text in *r. Answers the height of the text drawn; with DT_CALCRECT draws nothing and
 // sets r's right and bottom to the extent of the formatted text.
+//
+// - Lines end at "\r\n", "\n" and "\r" unless DT_SINGLELINE; a break at the very end opens no
+//   line. DT_VCENTER and DT_BOTTOM place a single line only; with them the answer counts from
+//   r's top to the bottom of the text.
+// - DT_WORDBREAK breaks at spaces and tabs, dropping the spaces at the break; a word wider than
+//   the line runs over it unless DT_EDITCONTROL, which breaks it between characters.
+// - DT_END_ELLIPSIS cuts every line that is wider than r at a character, DT_WORD_ELLIPSIS after
+//   its last whole word that fits, and appends "..."; narrower lines are left alone.
+// - Unless DT_NOPREFIX, "&x" underlines x (every marked character) and "&&" is one "&";
+//   DT_HIDEPREFIX removes the marks without underlining.
+// - DT_EXPANDTABS sets tab stops every 8 average character widths; otherwise a tab has no width.
+// - DT_RTLREADING orders each line from the right: left-to-right words keep their order among
+//   themselves while punctuation at their ends goes to the paragraph's side, and right-to-left
+//   letters read from the right in any line. Alignment stays what the flags say (callers add
+//   DT_RIGHT for right-to-left controls); mirrored brackets and shaping are not done.
+// - With the background mode OPAQUE each line's cell is filled with the background colour.
+// - Drawing is clipped to r unless DT_NOCLIP, and always to the DC's clip.
 int DrawText(HDC dc, StringView text, RECT* r, UINT format);
 
 } // namespace platform
