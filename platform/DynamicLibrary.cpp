@@ -19,8 +19,10 @@ namespace {
 // The handles LoadLibraryW gave and how many references each holds, so that a stale or foreign
 // handle is refused instead of reaching the loader, which would not survive it. Never destroyed:
 // libraries may be freed while the process ends.
+// Recursive, as a library's constructors and destructors run inside dlopen and dlclose and may
+// load or free libraries themselves.
 struct Registry {
-    std::mutex mutex;
+    std::recursive_mutex mutex;
     std::unordered_map<void*, int> references;
 };
 
