@@ -28,5 +28,10 @@ std::vector<std::string> Positionals(const std::vector<std::string>& arguments, 
 
 // The commands, one declaration each.
 extern const Command DecodeCommand;
+extern const Command ListCommand;
+extern const Command InfoCommand;
+extern const Command ExtractCommand;
+extern const Command PackCommand;
+extern const Command UnpackCommand;
 
 } // namespace lumoskin

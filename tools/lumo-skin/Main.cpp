@@ -13,6 +13,11 @@ namespace {
 // In the order --help lists them.
 const Command* const commands[] = {
     &DecodeCommand,
+    &ListCommand,
+    &InfoCommand,
+    &ExtractCommand,
+    &PackCommand,
+    &UnpackCommand,
 };
 
 constexpr int ExitFailure = 1;
