@@ -5,6 +5,7 @@
 #include "platform/Image.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
+#include "platform/backend/gtk/GtkBackend.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include <cstdio>
@@ -80,7 +81,21 @@ void InitPlatform()
 {
     auto& s = S();
     const char* name = std::getenv("LUMO_BACKEND");
-    if (name && *name && std::strcmp(name, "headless") != 0)
+    const char* shotEnv = std::getenv("LUMO_SCREENSHOT");
+    // The screenshot mode reads the virtual screen, so it keeps to it unless a backend is named.
+    bool named = name && *name;
+    if ((named && std::strcmp(name, "gtk") == 0) || (!named && !(shotEnv && *shotEnv))) {
+        std::unique_ptr<Backend> gtk = CreateGtkBackend();
+        if (!gtk) {
+            std::fputs("lumo: cannot open display\n", stderr);
+            std::exit(1);
+        }
+        SetBackend(std::move(gtk));
+        if (shotEnv && *shotEnv)
+            s.screenshotPath = shotEnv;
+        return;
+    }
+    if (named && std::strcmp(name, "headless") != 0)
         std::fprintf(stderr, "lumo: the backend \"%s\" is not available; using the virtual screen\n", name);
     HeadlessOptions options;
     options.virtualClock = false;
