@@ -183,7 +183,11 @@ bool IsVisibleDeep(const Window* w); // WS_VISIBLE on the window and its ancesto
 bool IsEnabledDeep(const Window* w);
 bool IsDescendant(const Window* ancestor, const Window* w); // w inside ancestor (or equal)
 
-// Geometry.
+// Geometry. Positions and sizes are kept within bounds that no sum can overflow, and a top-level
+// window never asks for a back buffer larger than a bitmap may be.
+constexpr LONG MaxCoordinate = 1 << 20;
+inline LONG ClampCoordinate(LONG v) { return v < -MaxCoordinate ? -MaxCoordinate : v > MaxCoordinate ? MaxCoordinate : v; }
+SIZE ClampWindowSize(LONG cx, LONG cy, bool topLevel);
 POINT WindowOriginScreen(const Window* w);
 POINT ClientOriginScreen(const Window* w);
 RECT WindowRectScreen(const Window* w);

@@ -11,6 +11,15 @@
 namespace platform {
 namespace detail {
 
+SIZE ClampWindowSize(LONG cx, LONG cy, bool topLevel)
+{
+    cx = std::clamp<LONG>(cx, 0, Bitmap::MaxSide);
+    cy = std::clamp<LONG>(cy, 0, Bitmap::MaxSide);
+    if (topLevel && cx > 0 && std::int64_t(cx) * cy > Bitmap::MaxPixels)
+        cy = LONG(Bitmap::MaxPixels / cx);
+    return SIZE{cx, cy};
+}
+
 POINT WindowOriginScreen(const Window* w)
 {
     if (!w || !w->parent)
@@ -225,10 +234,11 @@ void ApplyPos(PosJob& job)
 
     RECT newRect = oldRect;
     if (!(flags & SWP_NOMOVE))
-        OffsetRect(&newRect, wp.x - oldRect.left, wp.y - oldRect.top);
+        OffsetRect(&newRect, ClampCoordinate(wp.x) - oldRect.left, ClampCoordinate(wp.y) - oldRect.top);
     if (!(flags & SWP_NOSIZE)) {
-        newRect.right = newRect.left + std::clamp(wp.cx, 0, Bitmap::MaxSide);
-        newRect.bottom = newRect.top + std::clamp(wp.cy, 0, Bitmap::MaxSide);
+        SIZE size = ClampWindowSize(wp.cx, wp.cy, topLevel);
+        newRect.right = newRect.left + size.cx;
+        newRect.bottom = newRect.top + size.cy;
     }
     if (newRect.Width() == oldRect.Width() && newRect.Height() == oldRect.Height())
         flags |= SWP_NOSIZE;

@@ -377,7 +377,8 @@ HWND CreateWindowEx(DWORD exStyle, StringView className, StringView windowName, 
     style = cs.style;
     w->style = (style & ~WS_VISIBLE) | (topLevel ? WS_CLIPSIBLINGS : 0);
     w->exStyle = cs.dwExStyle;
-    w->rect = Bounds(cs.x, cs.y, std::max(cs.cx, 0), std::max(cs.cy, 0));
+    SIZE size = ClampWindowSize(cs.cx, cs.cy, topLevel);
+    w->rect = Bounds(ClampCoordinate(cs.x), ClampCoordinate(cs.y), size.cx, size.cy);
     w->client = RECT{0, 0, w->rect.Width(), w->rect.Height()};
     w->normalRect = w->rect;
     w->parent = parentWindow;
@@ -403,8 +404,9 @@ HWND CreateWindowEx(DWORD exStyle, StringView className, StringView windowName, 
         if (!(mmi.ptMinTrackSize == before.ptMinTrackSize) || !(mmi.ptMaxTrackSize == before.ptMaxTrackSize)) {
             LONG cx = std::clamp(w->rect.Width(), mmi.ptMinTrackSize.x, std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
             LONG cy = std::clamp(w->rect.Height(), mmi.ptMinTrackSize.y, std::max(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
-            w->rect.right = w->rect.left + cx;
-            w->rect.bottom = w->rect.top + cy;
+            SIZE clamped = ClampWindowSize(cx, cy, topLevel);
+            w->rect.right = w->rect.left + clamped.cx;
+            w->rect.bottom = w->rect.top + clamped.cy;
         }
     }
 

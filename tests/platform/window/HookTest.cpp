@@ -40,6 +40,17 @@ LRESULT RefuseActivation(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+HWND gGuarded = nullptr;
+std::vector<int> gCbtCodes;
+
+LRESULT GuardWindow(int code, WPARAM wParam, LPARAM lParam)
+{
+    gCbtCodes.push_back(code);
+    if ((code == HCBT_SETFOCUS || code == HCBT_DESTROYWND) && reinterpret_cast<HWND>(wParam) == gGuarded)
+        return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 class HookTest : public WindowTest {
 protected:
     void SetUp() override
@@ -124,6 +135,30 @@ TEST_F(HookTest, CbtHookCanRefuseActivation)
     UnhookWindowsHookEx(hook);
     EXPECT_EQ(SetActiveWindow(b), a);
     EXPECT_EQ(GetActiveWindow(), b);
+}
+
+TEST_F(HookTest, CbtHookCanRefuseFocusAndDestruction)
+{
+    HWND top = Top(Bounds(0, 0, 100, 100));
+    HWND a = Child(top, Bounds(0, 0, 10, 10));
+    HWND b = Child(top, Bounds(20, 0, 10, 10));
+    SetFocus(a);
+    gGuarded = b;
+    gCbtCodes.clear();
+    HHOOK hook = SetWindowsHookEx(WH_CBT, GuardWindow, nullptr, 0);
+    gLog.clear();
+    EXPECT_EQ(SetFocus(b), nullptr);
+    EXPECT_EQ(GetFocus(), a);
+    EXPECT_EQ(Count(a, WM_KILLFOCUS), 0);
+    EXPECT_FALSE(DestroyWindow(b));
+    EXPECT_TRUE(IsWindow(b));
+    EXPECT_EQ(gCbtCodes, (std::vector<int>{HCBT_SETFOCUS, HCBT_DESTROYWND}));
+    // Destroying the parent takes the child along: the hook is asked about the parent only.
+    gCbtCodes.clear();
+    EXPECT_TRUE(DestroyWindow(top));
+    EXPECT_FALSE(IsWindow(b));
+    EXPECT_EQ(std::count(gCbtCodes.begin(), gCbtCodes.end(), HCBT_DESTROYWND), 1);
+    UnhookWindowsHookEx(hook);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Z-order with the top-most band and owners, SetWindowPos flags, deferred positioning.
 #include "WindowTestSupport.h"
 
+#include "platform/Screen.h"
+
 namespace windowtest {
 namespace {
 
@@ -169,6 +171,38 @@ TEST_F(PositionTest, CoordinatesMapThroughTheTree)
     RECT desk;
     GetWindowRect(GetDesktopWindow(), &desk);
     EXPECT_EQ(desk, Bounds(0, 0, 1280, 1024));
+}
+
+TEST_F(PositionTest, AbsurdGeometryIsClampedNotFatal)
+{
+    HWND h = CreateWindowEx(0, u"Test", u"", WS_POPUP | WS_VISIBLE, INT32_MAX, INT32_MIN, INT32_MAX, INT32_MAX, nullptr,
+                            nullptr, nullptr, nullptr);
+    ASSERT_TRUE(h);
+    RECT r;
+    GetWindowRect(h, &r);
+    EXPECT_LE(std::int64_t(r.Width()) * r.Height(), Bitmap::MaxPixels);
+    EXPECT_TRUE(SetWindowPos(h, nullptr, INT32_MIN, INT32_MAX, 100000, -5, SWP_NOZORDER));
+    GetWindowRect(h, &r);
+    EXPECT_EQ(r.Width(), Bitmap::MaxSide);
+    EXPECT_EQ(r.Height(), 0);
+    HWND child = Child(h, Bounds(0, 0, 10, 10));
+    EXPECT_TRUE(MoveWindow(child, INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, true));
+    headless::ProcessMessages();
+    POINT p{0, 0};
+    ClientToScreen(child, &p);
+    EXPECT_LT(p.x, 1 << 22);
+}
+
+TEST_F(PositionTest, ScreenAndWorkAreaComeFromTheBackend)
+{
+    headless::Reset(HeadlessOptions{{800, 600}, RGB(0, 0, 0), Rect(0, 30, 800, 600)});
+    EXPECT_EQ(GetScreenSize(), (SIZE{800, 600}));
+    EXPECT_EQ(GetWorkArea(), Rect(0, 30, 800, 600));
+    RECT desk;
+    GetWindowRect(GetDesktopWindow(), &desk);
+    EXPECT_EQ(desk, Rect(0, 0, 800, 600));
+    headless::Reset();
+    EXPECT_EQ(GetWorkArea(), Rect(0, 0, 1280, 984));
 }
 
 TEST_F(PositionTest, MinimiseAndRestore)
