@@ -367,8 +367,15 @@ public:
 
     void StackSurfaces(const std::vector<HWND>& topToBottom) override
     {
+        stacking_ = topToBottom;
+        Restack();
+    }
+
+    // X maps a window on top of its siblings, so the order is laid again after each mapping.
+    void Restack()
+    {
         GdkWindow* above = nullptr;
-        for (HWND hwnd : topToBottom) {
+        for (HWND hwnd : stacking_) {
             Surface* s = Find(hwnd);
             if (!s)
                 continue;
@@ -647,6 +654,7 @@ public:
 private:
     std::map<HWND, Surface> surfaces_;
     std::map<HWND, Host> hosts_;
+    std::vector<HWND> stacking_; // top first, as the platform last reported it
     GtkIMContext* im_ = nullptr;
     bool inKeyPress_ = false;
     String committed_;
@@ -729,6 +737,7 @@ private:
             DWORD ex = DWORD(GetWindowLongPtr(s.hwnd, GWL_EXSTYLE));
             if (g && !(ex & WS_EX_NOACTIVATE) && gtk_window_get_accept_focus(GTK_WINDOW(s.window)))
                 gdk_window_focus(g, GDK_CURRENT_TIME);
+            Restack();
         } else if (!mapped && gtk_widget_get_visible(s.window)) {
             gtk_widget_hide(s.window);
         }
@@ -1079,8 +1088,11 @@ private:
         if (b->type == GDK_BUTTON_PRESS) {
             // The window manager would give the focus on a click; without one it is taken here.
             GdkWindow* g = gtk_widget_get_window(s.window);
-            if (gtk_window_get_accept_focus(GTK_WINDOW(s.window)))
+            // Without a window manager that also raises the window: the order is laid again.
+            if (gtk_window_get_accept_focus(GTK_WINDOW(s.window))) {
                 gdk_window_focus(g, b->time);
+                Restack();
+            }
             gtk_window_set_focus(GTK_WINDOW(s.window), nullptr);
             bool dbl = ownClicks_.IsDouble(b->button, b->time, pt, s.hwnd);
             e.kind = dbl ? InputEvent::Kind::DoubleClick : InputEvent::Kind::ButtonDown;
@@ -1108,8 +1120,11 @@ private:
         if (b->type == GDK_BUTTON_PRESS) {
             dbl = childClicks_.IsDouble(b->button, b->time, pt, h->hwnd);
             GdkWindow* g = gtk_widget_get_window(s.window);
-            if (gtk_window_get_accept_focus(GTK_WINDOW(s.window)))
+            // Without a window manager that also raises the window: the order is laid again.
+            if (gtk_window_get_accept_focus(GTK_WINDOW(s.window))) {
                 gdk_window_focus(g, b->time);
+                Restack();
+            }
         }
         UINT message = ClientButtonMessage(ButtonOf(b->button), b->type, dbl);
         MOUSEHOOKSTRUCT mhs{pt, h->hwnd, UINT(HTCLIENT), 0};
