@@ -9,6 +9,8 @@ packages=(
     zlib1g-dev libpng-dev libjpeg-dev libfreetype-dev libfontconfig-dev
     fonts-wine fonts-dejavu-core
     clang libclang-rt-14-dev
+    libgtk-3-dev libwebkit2gtk-4.1-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    xvfb xauth xdotool x11-xkb-utils x11-utils imagemagick
 )
 
 missing=()
