@@ -115,54 +115,72 @@ TCanvas* TBitmap::Canvas()
 
 void TBitmap::Draw(TCanvas& canvas, const TRect& r) const
 {
+    DrawPart(canvas, r, bitmap_.BoundsRect());
+}
+
+void TBitmap::DrawPart(TCanvas& canvas, const TRect& dest, const TRect& source, platform::BYTE constantAlpha,
+                       bool grayed) const
+{
     platform::HDC dst = canvas.Handle();
-    if (!dst || bitmap_.IsEmpty() || r.IsEmpty())
+    TRect src{};
+    if (!dst || dest.IsEmpty() || !platform::IntersectRect(&src, source, bitmap_.BoundsRect()))
         return;
     const bool alpha = pixelFormat_ == pf32bit && alphaFormat_ != afIgnored;
     const bool keyed = Transparent() && !alpha;
-    const int w = bitmap_.Width(), h = bitmap_.Height();
+    const int w = src.Width(), h = src.Height();
 
-    if (!alpha && !keyed) {
+    if (!alpha && !keyed && !grayed && constantAlpha == 255) {
         // An opaque copy: the alpha bytes of the source do not reach the target.
-        platform::Bitmap opaque = bitmap_;
+        platform::Bitmap opaque(w, h);
         for (int y = 0; y < h; ++y) {
-            PixelBGRA* row = opaque.ScanLine(y);
+            const PixelBGRA* in = bitmap_.ScanLine(src.top + y) + src.left;
+            PixelBGRA* out = opaque.ScanLine(y);
             for (int x = 0; x < w; ++x)
-                row[x] |= 0xFF000000u;
+                out[x] = in[x] | 0xFF000000u;
         }
-        platform::HDC src = platform::CreateBitmapDC(&opaque);
-        if (r.Width() == w && r.Height() == h)
-            platform::BitBlt(dst, r.left, r.top, w, h, src, 0, 0, platform::SRCCOPY);
+        platform::HDC from = platform::CreateBitmapDC(&opaque);
+        if (dest.Width() == w && dest.Height() == h)
+            platform::BitBlt(dst, dest.left, dest.top, w, h, from, 0, 0, platform::SRCCOPY);
         else
-            platform::StretchBlt(dst, r.left, r.top, r.Width(), r.Height(), src, 0, 0, w, h, platform::SRCCOPY);
-        platform::DeleteDC(src);
+            platform::StretchBlt(dst, dest.left, dest.top, dest.Width(), dest.Height(), from, 0, 0, w, h,
+                                 platform::SRCCOPY);
+        platform::DeleteDC(from);
         return;
     }
 
     platform::Bitmap premultiplied(w, h);
     const PixelBGRA key = platform::ColorToPixel(platform::COLORREF(TransparentColor()), 0) & 0x00FFFFFFu;
     for (int y = 0; y < h; ++y) {
-        const PixelBGRA* in = bitmap_.ScanLine(y);
+        const PixelBGRA* in = bitmap_.ScanLine(src.top + y) + src.left;
         PixelBGRA* out = premultiplied.ScanLine(y);
         for (int x = 0; x < w; ++x) {
             PixelBGRA p = in[x];
-            if (keyed) {
-                out[x] = (p & 0x00FFFFFFu) == key ? 0 : (p | 0xFF000000u);
-            } else if (alphaFormat_ == afPremultiplied) {
-                out[x] = p;
-            } else {
-                unsigned a = platform::PixelA(p);
-                auto mul = [a](unsigned c) { return platform::BYTE((c * a + 127) / 255); };
-                out[x] = platform::MakePixel(mul(platform::PixelR(p)), mul(platform::PixelG(p)),
-                                             mul(platform::PixelB(p)), platform::BYTE(a));
+            unsigned a = 255;
+            if (keyed)
+                a = (p & 0x00FFFFFFu) == key ? 0 : 255;
+            else if (alpha)
+                a = platform::PixelA(p);
+            unsigned r = platform::PixelR(p), g = platform::PixelG(p), b = platform::PixelB(p);
+            if (alpha && alphaFormat_ == afPremultiplied && a > 0) {
+                // Back to straight colour, so that graying and fading treat both forms alike.
+                r = std::min(255u, r * 255 / a);
+                g = std::min(255u, g * 255 / a);
+                b = std::min(255u, b * 255 / a);
             }
+            if (grayed) {
+                unsigned grey = (r * 77 + g * 151 + b * 28) >> 8;
+                r = g = b = grey;
+            }
+            auto mul = [a](unsigned c) { return platform::BYTE((c * a + 127) / 255); };
+            out[x] = platform::MakePixel(mul(r), mul(g), mul(b), platform::BYTE(a));
         }
     }
-    platform::HDC src = platform::CreateBitmapDC(&premultiplied);
+    platform::HDC from = platform::CreateBitmapDC(&premultiplied);
     platform::BLENDFUNCTION blend;
     blend.AlphaFormat = platform::AC_SRC_ALPHA;
-    platform::AlphaBlend(dst, r.left, r.top, r.Width(), r.Height(), src, 0, 0, w, h, blend);
-    platform::DeleteDC(src);
+    blend.SourceConstantAlpha = constantAlpha;
+    platform::AlphaBlend(dst, dest.left, dest.top, dest.Width(), dest.Height(), from, 0, 0, w, h, blend);
+    platform::DeleteDC(from);
 }
 
 void TBitmap::LoadFromFile(StringView fileName)

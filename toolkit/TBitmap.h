@@ -46,6 +46,10 @@ public:
     TCanvas* Canvas();
 
     void Draw(TCanvas& canvas, const TRect& r) const override;
+    // Draws the source part of the picture into dest, faded to constantAlpha (0..255) and, when
+    // grayed, turned to grey.
+    void DrawPart(TCanvas& canvas, const TRect& dest, const TRect& source, platform::BYTE constantAlpha = 255,
+                  bool grayed = false) const;
     void LoadFromFile(StringView fileName) override;
     void SaveToFile(StringView fileName) const override;
     void Assign(const TPersistent* source) override;

@@ -168,7 +168,7 @@ private:
     std::unique_ptr<TFont> font_;
     bool parentFont_ = true;
     TColor color_ = clWindow;
-    bool parentColor_ = false;
+    bool parentColor_ = true;
     TCursor cursor_ = crDefault;
     String hint_;
     bool showHint_ = false;

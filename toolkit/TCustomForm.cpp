@@ -512,6 +512,8 @@ void TCustomForm::SetFocusedControl(TWinControl* control)
         old->Perform(CM_EXIT, 0, 0);
     if (control && control != this && focusedControl_ == control)
         control->Perform(CM_ENTER, 0, 0);
+    if (focusedControl_ == control)
+        Perform(CM_FOCUSCHANGED, 0, LPARAM(control));
 }
 
 void TCustomForm::DefocusControl(TWinControl* control, bool removing)

@@ -99,6 +99,11 @@ void TWinControl::WndProc(TMessage& m)
     case CM_DIALOGKEY:
         Broadcast(m);
         return;
+    case CM_FOCUSCHANGED:
+        for (TControl* c : std::vector<TControl*>(controls_))
+            if (dynamic_cast<TWinControl*>(c))
+                c->Perform(CM_FOCUSCHANGED, m.WParam, m.LParam);
+        return;
     case CM_ENTER:
         DoEnter();
         return;
