@@ -14,6 +14,7 @@
 #include "platform/Window.h"
 #include "platform/WindowInternal.h"
 
+#include <cairo-xlib.h>
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <webkit2/webkit2.h>
@@ -51,6 +52,8 @@ struct Surface {
     GtkWidget* window = nullptr;
     GtkWidget* fixed = nullptr;
     cairo_surface_t* image = nullptr;
+    cairo_surface_t* target = nullptr; // the X window, drawn on directly
+    GdkWindow* targetWindow = nullptr;
     RECT rect{};
     bool visible = false;
     bool minimized = false;
@@ -466,7 +469,12 @@ public:
             cairo_image_surface_get_height(s->image) != picture.Height()) {
             if (s->image)
                 cairo_surface_destroy(s->image);
-            s->image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, picture.Width(), picture.Height());
+            // An image the X server shares with us (when it can) saves a copy on each presentation.
+            cairo_format_t format = s->rgba ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24;
+            if (cairo_surface_t* target = Target(*s))
+                s->image = cairo_surface_create_similar_image(target, format, picture.Width(), picture.Height());
+            else
+                s->image = cairo_image_surface_create(format, picture.Width(), picture.Height());
         }
         RECT r;
         if (!IntersectRect(&r, damage, picture.BoundsRect()))
@@ -709,7 +717,9 @@ private:
     {
         if (s.image)
             cairo_surface_destroy(s.image);
-        s.image = nullptr;
+        if (s.target)
+            cairo_surface_destroy(s.target);
+        s.image = s.target = nullptr;
         gtk_widget_destroy(s.window);
     }
 
@@ -826,12 +836,34 @@ private:
             }
         }
         if (!cairo_region_is_empty(region)) {
-            GdkDrawingContext* context = gdk_window_begin_draw_frame(g, region);
-            cairo_t* cr = gdk_drawing_context_get_cairo_context(context);
+            // Straight onto the X window: a double-buffered GDK frame would copy the picture twice.
+            cairo_t* cr = cairo_create(Target(s));
+            gdk_cairo_region(cr, region);
+            cairo_clip(cr);
             PaintImage(s, cr);
-            gdk_window_end_draw_frame(g, context);
+            cairo_destroy(cr);
+            cairo_surface_flush(s.target);
         }
         cairo_region_destroy(region);
+    }
+
+    // The X window as a cairo surface, to draw on without GDK's double buffering.
+    cairo_surface_t* Target(Surface& s)
+    {
+        GdkWindow* g = gtk_widget_get_window(s.window);
+        if (!g)
+            return nullptr;
+        int width = gdk_window_get_width(g), height = gdk_window_get_height(g);
+        if (!s.target || s.targetWindow != g) {
+            if (s.target)
+                cairo_surface_destroy(s.target);
+            s.target = cairo_xlib_surface_create(GDK_WINDOW_XDISPLAY(g), GDK_WINDOW_XID(g),
+                                                 GDK_VISUAL_XVISUAL(gdk_window_get_visual(g)), width, height);
+            s.targetWindow = g;
+        } else {
+            cairo_xlib_surface_set_size(s.target, width, height);
+        }
+        return s.target;
     }
 
     void PaintImage(Surface& s, cairo_t* cr)
