@@ -39,6 +39,10 @@ LRESULT HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool webView
         if (backend)
             backend->FocusNativeHost(hwnd);
         return 0;
+    case WM_KILLFOCUS:
+        if (backend)
+            backend->UnfocusNativeHost(hwnd);
+        return 0;
     case WM_WINDOWPOSCHANGED:
     case WM_SHOWWINDOW:
         if (backend)

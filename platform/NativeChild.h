@@ -31,6 +31,8 @@ public:
     virtual void DestroyNativeHost(HWND host) = 0;
     virtual void* NativeHostContainer(HWND host) = 0;
     virtual void FocusNativeHost(HWND host) = 0;
+    // The platform's focus left the host: keys are the platform's again.
+    virtual void UnfocusNativeHost(HWND host) = 0;
     // Places every host where its window now is; the platform calls it after a host's own change,
     // the backend also after each presentation (a change of an ancestor repaints it).
     virtual void SyncNativeHosts() = 0;

@@ -600,6 +600,17 @@ public:
             gtk_widget_grab_focus(child);
     }
 
+    void UnfocusNativeHost(HWND hwnd) override
+    {
+        Host* h = FindHost(hwnd);
+        Surface* s = h ? Find(h->top) : nullptr;
+        if (!s)
+            return;
+        GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(s->window));
+        if (focus && gtk_widget_is_ancestor(focus, h->container))
+            gtk_window_set_focus(GTK_WINDOW(s->window), nullptr);
+    }
+
     void SyncNativeHosts() override
     {
         if (syncing_)
@@ -748,6 +759,11 @@ private:
             if (g && !(ex & WS_EX_NOACTIVATE) && gtk_window_get_accept_focus(GTK_WINDOW(s.window)))
                 gdk_window_focus(g, GDK_CURRENT_TIME);
             Restack();
+            // GTK gives a new window's first widget the focus; the keys stay ours unless a host
+            // has the platform's focus.
+            Host* focused = FindHost(GetFocus());
+            if (!focused || focused->top != s.hwnd)
+                gtk_window_set_focus(GTK_WINDOW(s.window), nullptr);
         } else if (!mapped && gtk_widget_get_visible(s.window)) {
             gtk_widget_hide(s.window);
         }
@@ -1079,6 +1095,16 @@ private:
                 return false;
             Key(*s, &event->key);
             return true;
+        case GDK_WINDOW_STATE: {
+            // The window manager iconified or restored it (its taskbar, its keys): the window
+            // follows as if its own caption button had been used.
+            if (own && (event->window_state.changed_mask & GDK_WINDOW_STATE_ICONIFIED)) {
+                bool iconified = event->window_state.new_window_state & GDK_WINDOW_STATE_ICONIFIED;
+                if (iconified != s->minimized && s->visible)
+                    PostMessage(s->hwnd, WM_SYSCOMMAND, iconified ? SC_MINIMIZE : SC_RESTORE, 0);
+            }
+            return false;
+        }
         case GDK_FOCUS_CHANGE: {
             if (!own)
                 return false;

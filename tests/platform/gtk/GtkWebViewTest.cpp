@@ -79,6 +79,10 @@ private:
                    "document.addEventListener('mousedown', function(e) { fetch('/down' + e.button); });"
                    "document.addEventListener('click', function(e) { fetch('/click'); });"
                    "</script></body></html>";
+        if (path == "/input")
+            return "<html><body style='margin:0;background:#0000ff'>"
+                   "<input id='field' oninput=\"fetch('/typed/' + this.value)\">"
+                   "<script>document.getElementById('field').focus();</script></body></html>";
         return "";
     }
 
@@ -249,6 +253,31 @@ TEST_F(GtkWebViewTest, AMouseHookSwallowsTheRightButtonWhileTheLeftButtonReaches
     for (const HookCall& c : gHookCalls)
         left = left || (c.message == WM_LBUTTONDOWN && c.hwnd == view);
     EXPECT_TRUE(left);
+}
+
+TEST_F(GtkWebViewTest, FocusGivenToTheHostSendsTheKeysToTheViewUntilTheFocusLeavesIt)
+{
+    HWND top = nullptr;
+    HWND view = Browser(RECT{20, 20, 320, 220}, &top);
+    ASSERT_TRUE(view);
+    ASSERT_TRUE(Navigate(view, u"pages.example/input"));
+    ASSERT_TRUE(PumpUntil([] { return ScreenPixel(270, 300) == RGB(0, 0, 255); }, 30000));
+    SetFocus(view);
+    Pump(300);
+    ASSERT_EQ(Xdotool("type --delay 50 ab"), 0);
+    EXPECT_TRUE(PumpUntil([] { return PageServer::Instance().Asked("/typed/ab"); }));
+
+    SetFocus(top);
+    Pump(200);
+    ASSERT_EQ(Xdotool("type c"), 0);
+    EXPECT_TRUE(PumpUntil([&] {
+        for (const Entry& e : gLog)
+            if (e.hwnd == top && e.msg == WM_CHAR && e.wParam == 'c')
+                return true;
+        return false;
+    }));
+    Pump(200);
+    EXPECT_FALSE(PageServer::Instance().Asked("/typed/abc"));
 }
 
 TEST_F(GtkWebViewTest, AHostPartlyOutsideItsParentShowsItsViewClippedToTheParent)
