@@ -84,7 +84,13 @@ void InitPlatform()
     const char* shotEnv = std::getenv("LUMO_SCREENSHOT");
     // The screenshot mode reads the virtual screen, so it keeps to it unless a backend is named.
     bool named = name && *name;
-    if ((named && std::strcmp(name, "gtk") == 0) || (!named && !(shotEnv && *shotEnv))) {
+    // Programs built without real windows (the unit tests) keep to the virtual screen.
+    bool realWindows = CreateGtkBackend != nullptr;
+    if (named && std::strcmp(name, "gtk") == 0 && !realWindows) {
+        std::fputs("lumo: this program was built without real windows\n", stderr);
+        std::exit(1);
+    }
+    if ((named && std::strcmp(name, "gtk") == 0) || (!named && realWindows && !(shotEnv && *shotEnv))) {
         std::unique_ptr<Backend> gtk = CreateGtkBackend();
         if (!gtk) {
             std::fputs("lumo: cannot open display\n", stderr);
