@@ -33,5 +33,6 @@ extern const Command InfoCommand;
 extern const Command ExtractCommand;
 extern const Command PackCommand;
 extern const Command UnpackCommand;
+extern const Command SheetCommand;
 
 } // namespace lumoskin

@@ -18,6 +18,7 @@ const Command* const commands[] = {
     &ExtractCommand,
     &PackCommand,
     &UnpackCommand,
+    &SheetCommand,
 };
 
 constexpr int ExitFailure = 1;

@@ -76,30 +76,26 @@ std::string D4(int v)
     std::snprintf(buffer, sizeof buffer, "%04d", std::clamp(v, 0, 9999));
     return buffer;
 }
-std::string D2(int v)
-{
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d", std::clamp(v, 0, 99));
-    return buffer;
-}
 
+// Fixed-width digits at fixed character positions, as the reader takes them.
 std::string GlyphValue(Box b, int images, int maskType = 0)
 {
-    return "@" + D4(b.x) + "@" + D4(b.y) + "@" + D4(b.x + b.w) + "@" + D4(b.y + b.h) + "@" + std::to_string(images) +
-           "@" + std::to_string(maskType);
+    char v[64];
+    std::snprintf(v, sizeof v, "@%04d@%04d@%04d@%04d@%d@%d", b.x, b.y, b.x + b.w, b.y + b.h, images, maskType);
+    return v;
 }
 std::string BorderValue(Box b, std::array<int, 4> widths, int images, int drawMode)
 {
-    return "^" + D4(b.x) + "^" + D4(b.y) + "^" + D4(b.x + b.w) + "^" + D4(b.y + b.h) + "^" + D4(widths[0]) + "^" +
-           D4(widths[1]) + "^" + D4(widths[2]) + "^" + D4(widths[3]) + "^" + std::to_string(images) + "^0^" +
-           std::to_string(drawMode) + "^0";
+    char v[96];
+    std::snprintf(v, sizeof v, "^%04d^%04d^%04d^%04d^%04d^%04d^%04d^%04d^%d^0^%d^0", b.x, b.y, b.x + b.w, b.y + b.h,
+                  widths[0], widths[1], widths[2], widths[3], images, drawMode);
+    return v;
 }
 std::string TextureValue(Box b, int fillMode, const std::string& file = {})
 {
-    std::string v = "~" + D4(b.x) + "~" + D4(b.y) + "~" + D4(b.x + b.w) + "~" + D4(b.y + b.h) + "~" + D2(fillMode) + "~0";
-    if (!file.empty())
-        v += "~" + file;
-    return v;
+    char v[64];
+    std::snprintf(v, sizeof v, "~%04d~%04d~%04d~%04d~%02d~0", b.x, b.y, b.x + b.w, b.y + b.h, fillMode);
+    return file.empty() ? std::string(v) : std::string(v) + "~" + file;
 }
 
 // The colour moved away from `against` until it reaches `target` contrast with it.
@@ -411,8 +407,12 @@ void Builder::TitleButtons()
                     c = fill;
                     if (filledShape && style != "bevel" && py < 0)
                         c = Mix(fill, White, 0.3 * (-py / (cell.h / 2.0)));
-                    if (style == "bevel" && inside > -2)
-                        c = ((px < 0 && py < 0) || (-px > py)) == (state < 2) ? Mix(fill, White, 0.5) : Mix(fill, Black, 0.45);
+                    if (style == "bevel" && inside > -2) {
+                        double toTop = py + cell.h / 2.0, toLeft = px + cell.w / 2.0;
+                        double toBottom = cell.h / 2.0 - py, toRight = cell.w / 2.0 - px;
+                        bool light = std::min(toTop, toLeft) <= std::min(toBottom, toRight);
+                        c = light == (state < 2) ? Mix(fill, White, 0.5) : Mix(fill, Black, 0.45);
+                    }
                     else if (filledShape && inside > -1.2)
                         c = Mix(fill, Black, 0.3);
                 }
