@@ -249,6 +249,8 @@ public:
         for (auto& [id, cursor] : cursors_)
             g_object_unref(cursor);
         g_object_unref(im_);
+        if (focusCheck_)
+            g_source_remove(focusCheck_);
         if (theGtkBackend == this) {
             gdk_event_handler_set([](GdkEvent* event, gpointer) { gtk_main_do_event(event); }, nullptr, nullptr);
             theGtkBackend = nullptr;
@@ -686,6 +688,7 @@ private:
     std::map<CursorId, GdkCursor*> cursors_;
     gint64 startUs_ = 0;
     bool syncing_ = false;
+    guint focusCheck_ = 0;
     static inline bool webContextReady_ = false;
 
     Surface* Find(HWND hwnd)
@@ -1013,6 +1016,20 @@ private:
         return TRUE;
     }
 
+    static gboolean OnFocusCheck(gpointer self)
+    {
+        auto* b = static_cast<GtkBackend*>(self);
+        b->focusCheck_ = 0;
+        for (auto& [hwnd, s] : b->surfaces_)
+            if (gtk_window_has_toplevel_focus(GTK_WINDOW(s.window)))
+                return G_SOURCE_REMOVE;
+        InputEvent e;
+        e.kind = InputEvent::Kind::AppActivate;
+        e.active = false;
+        QueueInputEvent(e);
+        return G_SOURCE_REMOVE;
+    }
+
     static void OnCommit(GtkIMContext*, const gchar* text, gpointer self)
     {
         auto* b = static_cast<GtkBackend*>(self);
@@ -1114,11 +1131,17 @@ private:
                 gtk_im_context_focus_out(im_);
             if (event->focus_change.in)
                 gtk_im_context_focus_in(im_);
-            InputEvent e;
-            e.kind = InputEvent::Kind::AppActivate;
-            e.surface = s->hwnd;
-            e.active = event->focus_change.in;
-            QueueInputEvent(e);
+            if (event->focus_change.in) {
+                InputEvent e;
+                e.kind = InputEvent::Kind::AppActivate;
+                e.surface = s->hwnd;
+                e.active = true;
+                QueueInputEvent(e);
+            } else if (!focusCheck_) {
+                // Focus moving between two of our windows leaves one and enters the other: the
+                // program is deactivated only when no window of ours has it a moment later.
+                focusCheck_ = g_timeout_add(50, &GtkBackend::OnFocusCheck, this);
+            }
             return false;
         }
         default: return false;
