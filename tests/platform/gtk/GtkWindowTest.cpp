@@ -114,6 +114,54 @@ TEST_F(GtkWindowTest, ARealClickAndTypedRussianTextReachTheWindow)
     EXPECT_GE(std::count(m.begin(), m.end(), WM_KEYDOWN), 11);
 }
 
+TEST_F(GtkWindowTest, ARealDoubleClickAndTheWheelArriveAsOnWindows)
+{
+    HWND h = MakeWindow(u"Test", RECT{200, 150, 500, 350});
+    ASSERT_TRUE(h);
+    SetFocus(h);
+    ASSERT_TRUE(PumpUntil([] { return ScreenPixel(300, 250) == RGB(255, 255, 255); }));
+    ASSERT_EQ(Xdotool("mousemove 300 250 click --repeat 2 --delay 80 1"), 0);
+    std::vector<UINT> clicks;
+    PumpUntil([&] {
+        clicks.clear();
+        for (const Entry& e : gLog)
+            if (e.hwnd == h && e.msg >= WM_LBUTTONDOWN && e.msg <= WM_LBUTTONDBLCLK)
+                clicks.push_back(e.msg);
+        return clicks.size() >= 4;
+    });
+    EXPECT_EQ(clicks, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
+
+    ASSERT_EQ(Xdotool("click 4"), 0); // the wheel turned away from the user
+    ASSERT_EQ(Xdotool("click 5"), 0);
+    std::vector<int> turns;
+    PumpUntil([&] {
+        turns.clear();
+        for (const Entry& e : gLog)
+            if (e.hwnd == h && e.msg == WM_MOUSEWHEEL)
+                turns.push_back(short(HIWORD(e.wParam)));
+        return turns.size() >= 2;
+    });
+    EXPECT_EQ(turns, (std::vector<int>{WHEEL_DELTA, -WHEEL_DELTA}));
+}
+
+TEST_F(GtkWindowTest, ClickingFromOneWindowToAnotherKeepsTheProgramActive)
+{
+    HWND a = MakeWindow(u"Red", RECT{100, 100, 300, 300});
+    HWND b = MakeWindow(u"Blue", RECT{400, 100, 600, 300});
+    ASSERT_TRUE(a && b);
+    ASSERT_TRUE(PumpUntil([] { return ScreenPixel(500, 200) == RGB(0, 0, 255); }));
+    Xdotool("mousemove 200 200 click 1");
+    ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == a; }));
+    Pump(200);
+    gLog.clear();
+    Xdotool("mousemove 500 200 click 1");
+    EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == b; }));
+    Pump(300);
+    EXPECT_EQ(GetActiveWindow(), b);
+    for (const Entry& e : gLog)
+        EXPECT_FALSE(e.msg == WM_ACTIVATEAPP && e.wParam == 0) << "the program was deactivated on the way";
+}
+
 TEST_F(GtkWindowTest, AWindowMovesWhenDraggedByItsCaption)
 {
     HWND h = MakeWindow(u"Blue", RECT{100, 100, 400, 300}, kFramed);
