@@ -294,6 +294,34 @@ void ControlLook::DrawHint(TCanvas& canvas, const TRect& r, StringView text)
     DrawText(canvas, textRect, text, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK, TColor(GetSysColor(COLOR_INFOTEXT)), 0);
 }
 
+void ControlLook::DrawMenuItem(TCanvas& canvas, const TRect& r, StringView text, unsigned state)
+{
+    using namespace LookState;
+    const bool hot = (state & Hot) && !(state & Disabled);
+    Fill(canvas, r, hot ? RGB(204, 232, 255) : GetSysColor(COLOR_MENU));
+    if (hot && canvas.Handle())
+        FrameRect(canvas.Handle(), r, RGB(153, 209, 255));
+    if (state & Checked) {
+        // A small tick in the margin.
+        TRect box{r.left + 6, r.top + (r.Height() - 9) / 2, r.left + 15, r.top + (r.Height() - 9) / 2 + 9};
+        COLORREF mark = RGB(51, 51, 51);
+        for (int i = 0; i < 3; ++i)
+            Fill(canvas, TRect{box.left + i, box.top + 4 + i, box.left + i + 1, box.top + 6 + i}, mark);
+        for (int i = 0; i < 5; ++i)
+            Fill(canvas, TRect{box.left + 3 + i, box.top + 5 - i, box.left + 4 + i, box.top + 7 - i}, mark);
+    }
+    TRect textRect{r.left + 24, r.top, r.right - 8, r.bottom};
+    DrawText(canvas, textRect, text, DT_SINGLELINE | DT_VCENTER | DT_LEFT, TColor(GetSysColor(COLOR_MENUTEXT)),
+             state & Disabled);
+}
+
+void ControlLook::DrawMenuSeparator(TCanvas& canvas, const TRect& r)
+{
+    Fill(canvas, r, GetSysColor(COLOR_MENU));
+    int y = r.top + r.Height() / 2;
+    Fill(canvas, TRect{r.left + 24, y, r.right - 2, y + 1}, RGB(215, 215, 215));
+}
+
 void ControlLook::DrawArrow(TCanvas& canvas, const TRect& r, ArrowDirection direction, TColor color)
 {
     // A solid triangle 7 pixels across and 4 deep, centred in r.

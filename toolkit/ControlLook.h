@@ -52,6 +52,9 @@ public:
     // The frame of a drop-down list or popup menu; r shrinks to the inside.
     virtual void DrawPopupFrame(TCanvas& canvas, TRect& r);
     virtual void DrawHint(TCanvas& canvas, const TRect& r, StringView text);
+    // A popup menu's item (Hot: highlighted, Checked: with a check mark) and separator line.
+    virtual void DrawMenuItem(TCanvas& canvas, const TRect& r, StringView text, unsigned state);
+    virtual void DrawMenuSeparator(TCanvas& canvas, const TRect& r);
     virtual void DrawArrow(TCanvas& canvas, const TRect& r, ArrowDirection direction, TColor color);
     // Text in the canvas font; disabled text in the disabled colour.
     virtual void DrawText(TCanvas& canvas, TRect r, StringView text, UINT format, TColor color, unsigned state);

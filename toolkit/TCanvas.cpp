@@ -105,8 +105,17 @@ void TCanvas::TextRect(const TRect& r, int x, int y, StringView text)
 
 int TCanvas::DrawText(StringView text, TRect& r, UINT format)
 {
-    if (!dc_)
-        return 0;
+    if (!dc_) {
+        if (!(format & platform::DT_CALCRECT))
+            return 0;
+        // Measuring needs no surface: a scratch one answers in the canvas font.
+        platform::Bitmap scratch(1, 1);
+        platform::HDC dc = platform::CreateBitmapDC(&scratch);
+        platform::SelectFont(dc, font_.Handle());
+        int height = platform::DrawText(dc, text, &r, format);
+        platform::DeleteDC(dc);
+        return height;
+    }
     PrepareText();
     if (!(format & platform::DT_CALCRECT))
         platform::SetBkMode(dc_, platform::TRANSPARENT);

@@ -5,6 +5,7 @@
 #include "platform/Window.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
+#include "toolkit/TPopupMenu.h"
 #include "toolkit/TWinControl.h"
 
 namespace toolkit {
@@ -299,6 +300,24 @@ void TControl::Loaded()
         if (parentColor_)
             Perform(CM_PARENTCOLORCHANGED, 0, 0);
     }
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu)
+{
+    if (menu == popupMenu_)
+        return;
+    if (popupMenu_)
+        RemoveFreeNotification(popupMenu_);
+    popupMenu_ = menu;
+    if (menu)
+        FreeNotification(menu);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && popupMenu_ && component == popupMenu_)
+        popupMenu_ = nullptr;
 }
 
 void TControl::Resize()

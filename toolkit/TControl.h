@@ -14,6 +14,7 @@ namespace toolkit {
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 enum TControlStyleValue { csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed,
                           csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight,
@@ -96,6 +97,10 @@ public:
     String Text() const { return GetText(); }
     void SetText(StringView value);
 
+    // The menu a right click (or the menu key) shows over the control.
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+
     TControlStyle ControlStyle;
     TControlState ControlState;
 
@@ -137,6 +142,7 @@ protected:
     virtual void DefaultHandler(TMessage& message);
 
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
     virtual String GetText() const { return text_; }
     // Stores the text; windowed controls also give it to their window.
     virtual void SetTextBuffer(StringView value);
@@ -175,6 +181,7 @@ private:
     bool parentShowHint_ = true;
     String text_;
     bool assigningParentFont_ = false;
+    TPopupMenu* popupMenu_ = nullptr;
 
     friend class TWinControl;
 };

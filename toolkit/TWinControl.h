@@ -133,6 +133,7 @@ private:
     void TrackMouse(TMessage& message);
     bool DialogKey(TMessage& message);
     bool SetCursorFromControl(TMessage& message);
+    bool ShowPopupMenu(TMessage& message);
     void UpdateTabOrder(int value);
     void FixupTabList();
     void DoKeyDown(TMessage& message);

@@ -7,6 +7,7 @@
 #include "platform/Paint.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
+#include "toolkit/TPopupMenu.h"
 #include "toolkit/TScreen.h"
 
 #include <algorithm>
@@ -140,6 +141,10 @@ void TWinControl::WndProc(TMessage& m)
         if (IsControlMouseMsg(m))
             return;
         break;
+    case WM_CONTEXTMENU:
+        if (ShowPopupMenu(m))
+            return;
+        break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
@@ -202,6 +207,10 @@ bool TWinControl::IsControlMouseMsg(TMessage& m)
     if (!target || target == this)
         return false;
     m.Result = target->Perform(m.Msg, m.WParam, MAKELPARAM(pt.x - target->Left(), pt.y - target->Top()));
+    // What the windowless control leaves unanswered still gets the window's default handling
+    // (a right-button release becomes WM_CONTEXTMENU).
+    if (m.Result == 0 && handle_)
+        DefaultHandler(m);
     return true;
 }
 
@@ -220,6 +229,26 @@ bool TWinControl::SetCursorFromControl(TMessage& m)
     if (cursor == crDefault)
         return false;
     platform::SetCursor(TScreen::CursorHandle(cursor));
+    m.Result = 1;
+    return true;
+}
+
+bool TWinControl::ShowPopupMenu(TMessage& m)
+{
+    POINT screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+    if (m.LParam == -1)
+        GetCursorPos(&screen);
+    POINT local = screen;
+    if (handle_)
+        platform::ScreenToClient(handle_, &local);
+    TControl* target = ControlAtPos(local, false);
+    if (!target)
+        target = this;
+    TPopupMenu* menu = target->PopupMenu();
+    if (!menu || !menu->AutoPopup)
+        return false;
+    menu->SetPopupComponent(target);
+    menu->Popup(screen.x, screen.y);
     m.Result = 1;
     return true;
 }
