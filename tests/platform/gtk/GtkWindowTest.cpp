@@ -2,6 +2,7 @@
 // the caption, shaped and top-most windows, and how the program chooses its backend.
 #include "GtkTestSupport.h"
 
+#include "platform/Clipboard.h"
 #include "platform/Platform.h"
 #include "platform/Region.h"
 #include "platform/Screen.h"
@@ -260,6 +261,18 @@ TEST_F(GtkWindowTest, HidingAndShowingAWindowTakesItOffAndBackOnTheScreen)
     EXPECT_TRUE(PumpUntil([] { return ScreenPixel(950, 650) == RGB(255, 0, 0); }));
     DestroyWindow(h);
     EXPECT_TRUE(PumpUntil([] { return ScreenPixel(950, 650) != RGB(255, 0, 0); }));
+}
+
+TEST_F(GtkWindowTest, TextGoesThroughTheDisplaysClipboard)
+{
+    HWND h = MakeWindow(u"Test", RECT{10, 10, 60, 60});
+    ASSERT_TRUE(h);
+    Pump(100);
+    SetClipboardText(u"Прямой эфир: 1+1");
+    Pump(100);
+    EXPECT_EQ(GetClipboardText(), u"Прямой эфир: 1+1");
+    SetClipboardText(u"");
+    EXPECT_EQ(GetClipboardText(), u"");
 }
 
 TEST_F(GtkWindowTest, TheScreenIsTheDisplaysScreen)
