@@ -14,7 +14,6 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -92,7 +91,7 @@ int main(int argc, char** argv)
             throw std::runtime_error("the styles describe " + std::to_string(styles.size()) + " skins, the catalogue has " +
                                      std::to_string(skin::InternalSkinNames.size()));
         std::size_t total = 0;
-        std::set<std::vector<std::uint8_t>> seen;
+        std::vector<std::vector<std::uint8_t>> seen;
         for (std::size_t i = 0; i < styles.size(); ++i) {
             std::string stored = styles[i].name + " (internal)";
             if (stored != skin::InternalSkinNames[i])
@@ -107,8 +106,10 @@ int main(int argc, char** argv)
             if (package.size() < MinPackageSize || package.size() > MaxPackageSize)
                 throw std::runtime_error(stored + ": the package has " + std::to_string(package.size()) +
                                          " bytes, outside 8 KB to 360 KB");
-            if (!seen.insert(package).second)
-                throw std::runtime_error(stored + ": the package is identical to an earlier one");
+            for (const auto& earlier : seen)
+                if (earlier == package)
+                    throw std::runtime_error(stored + ": the package is identical to an earlier one");
+            seen.push_back(package);
             total += package.size();
             WriteFile(folder / PackageFileName(i), package.data(), package.size());
         }

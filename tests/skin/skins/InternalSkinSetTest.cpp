@@ -175,4 +175,29 @@ TEST(InternalSkinSet, GeneratorRerunGivesTheSameBytes)
     std::filesystem::remove_all(folder);
 }
 
+// A broken style table stops the build with a message naming the line, and writes no source.
+TEST(InternalSkinSet, GeneratorRejectsABrokenStyleTable)
+{
+    const std::filesystem::path generator = std::filesystem::path(LUMO_BINARY_DIR) / "skingen";
+    if (!std::filesystem::exists(generator))
+        GTEST_SKIP() << "no generator at " << generator;
+    const auto folder = std::filesystem::temp_directory_path() / ("lumo-skingen-broken-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::ifstream in(std::string(LUMO_SOURCE_DIR) + "/assets/skins/styles.tsv", std::ios::binary);
+    std::string table{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::size_t colour = table.find("#E8EDF1");
+    ASSERT_NE(colour, std::string::npos);
+    table.replace(colour, 7, "#E8EDZZ");
+    std::ofstream(folder / "styles.tsv", std::ios::binary) << table;
+    const std::string command = "'" + generator.string() + "' '" + (folder / "styles.tsv").string() + "' '" +
+                                (folder / "out").string() + "' 2>'" + (folder / "message").string() + "'";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    std::ifstream messageFile(folder / "message");
+    std::string message{std::istreambuf_iterator<char>(messageFile), std::istreambuf_iterator<char>()};
+    EXPECT_NE(message.find("styles line"), std::string::npos) << message;
+    EXPECT_NE(message.find("#E8EDZZ"), std::string::npos) << message;
+    EXPECT_FALSE(std::filesystem::exists(folder / "out" / "EmbeddedSkins.cpp"));
+    std::filesystem::remove_all(folder);
+}
+
 } // namespace
