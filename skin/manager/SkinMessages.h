@@ -1,0 +1,24 @@
+// The skin engine's private message and its commands: the one channel between the manager,
+// windows and controls. The command goes in the high word of WParam.
+#pragma once
+
+#include "platform/Types.h"
+#include "platform/WinUser.h"
+
+namespace skin {
+
+constexpr platform::UINT SM_VELTACMD = 0xA100;
+
+constexpr platform::WORD AC_SETNEWSKIN = 1, AC_REMOVESKIN = 2, AC_REFRESH = 3, AC_ENDPARENTUPDATE = 6,
+                         AC_CTRLHANDLED = 7, AC_UPDATING = 8, AC_GETDEFINDEX = 9, AC_PREPARING = 10,
+                         AC_GETHALFVISIBLE = 11, AC_UPDATESECTION = 13, AC_SETSECTION = 15, AC_STOPFADING = 16,
+                         AC_SETBGCHANGED = 17, AC_INVALIDATE = 18, AC_SETCHANGEDIFNECESSARY = 20,
+                         AC_GETCONTROLCOLOR = 21, AC_SETHALFVISIBLE = 22, AC_PREPARECACHE = 23,
+                         AC_GETSKININDEX = 26, AC_MOUSELEAVE = 30, AC_CLEARCACHE = 33, AC_GETBG = 34,
+                         AC_GETSKINSTATE = 36, AC_GETSKINDATA = 37, AC_PRINTING = 38, AC_PAINTOUTER = 40,
+                         AC_GETFONTINDEX = 66, AC_SETSCALE = 68, AC_GETSCALE = 69, AC_COPYDATA = 71;
+
+constexpr platform::WPARAM AcCommand(platform::WORD command) { return platform::MAKEWPARAM(0, command); }
+constexpr platform::WORD AcCommandOf(platform::WPARAM wParam) { return platform::HIWORD(wParam); }
+
+} // namespace skin
