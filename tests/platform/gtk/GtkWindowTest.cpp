@@ -263,6 +263,19 @@ TEST_F(GtkWindowTest, HidingAndShowingAWindowTakesItOffAndBackOnTheScreen)
     EXPECT_TRUE(PumpUntil([] { return ScreenPixel(950, 650) != RGB(255, 0, 0); }));
 }
 
+TEST_F(GtkWindowTest, AMinimisedWindowLeavesTheScreenAndComesBackWhenRestored)
+{
+    HWND h = MakeWindow(u"Red", RECT{900, 100, 1000, 200}, kFramed);
+    ASSERT_TRUE(h);
+    ASSERT_TRUE(PumpUntil([] { return ScreenPixel(950, 170) == RGB(255, 0, 0); }));
+    ShowWindow(h, SW_MINIMIZE);
+    EXPECT_TRUE(IsIconic(h));
+    EXPECT_TRUE(PumpUntil([] { return ScreenPixel(950, 170) != RGB(255, 0, 0); }));
+    ShowWindow(h, SW_RESTORE);
+    EXPECT_FALSE(IsIconic(h));
+    EXPECT_TRUE(PumpUntil([] { return ScreenPixel(950, 170) == RGB(255, 0, 0); }));
+}
+
 TEST_F(GtkWindowTest, TextGoesThroughTheDisplaysClipboard)
 {
     HWND h = MakeWindow(u"Test", RECT{10, 10, 60, 60});
