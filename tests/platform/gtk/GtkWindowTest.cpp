@@ -263,6 +263,23 @@ TEST_F(GtkWindowTest, HidingAndShowingAWindowTakesItOffAndBackOnTheScreen)
     EXPECT_TRUE(PumpUntil([] { return ScreenPixel(950, 650) != RGB(255, 0, 0); }));
 }
 
+TEST_F(GtkWindowTest, APaintedChangeReachesTheScreenAtOnce)
+{
+    COLORREF color = RGB(255, 0, 0);
+    gPaint = [&](HWND, HDC dc) { FillSolidRect(dc, RECT{0, 0, 100, 100}, color); };
+    HWND h = MakeWindow(u"Test", RECT{700, 400, 800, 500});
+    ASSERT_TRUE(h);
+    ASSERT_TRUE(PumpUntil([] { return ScreenPixel(750, 450) == RGB(255, 0, 0); }));
+    for (COLORREF next : {RGB(0, 0, 255), RGB(0, 200, 0), RGB(10, 20, 30)}) {
+        color = next;
+        InvalidateRect(h, nullptr, false);
+        UpdateWindow(h);
+        // Presented with the paint itself, not at the next expose.
+        Pump(1);
+        EXPECT_EQ(ScreenPixel(750, 450), next);
+    }
+}
+
 TEST_F(GtkWindowTest, AMinimisedWindowLeavesTheScreenAndComesBackWhenRestored)
 {
     HWND h = MakeWindow(u"Red", RECT{900, 100, 1000, 200}, kFramed);
