@@ -1,72 +1,41 @@
-// Process entry: for now a placeholder main window of the program's size on the platform layer.
-// The window set, the engine gate and the toolkit's application object replace it as they arrive.
-#include "platform/Message.h"
-#include "platform/Paint.h"
+// Process entry. The same executable is the browser process and each of the engine's
+// sub-processes: the engine's gate decides which, before anything of the program exists.
+#include "app/WindowSet.h"
+#include "engine/CefLib.h"
 #include "platform/Platform.h"
-#include "platform/Screen.h"
-#include "platform/SystemMetrics.h"
-#include "platform/Window.h"
-
-#include <cstdio>
-#include <exception>
-
-using namespace platform;
+#include "toolkit/TApplication.h"
 
 namespace {
 
-constexpr int MainClientWidth = 659;
-constexpr int MainClientHeight = 533;
-
-LRESULT MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+void RegisterSchemes(engine::ICefSchemeRegistrar& registrar)
 {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProc(hwnd, msg, wParam, lParam);
-}
-
-HWND CreateMainWindow()
-{
-    WNDCLASS wc;
-    wc.lpfnWndProc = MainWindowProc;
-    wc.hbrBackground = GetSysColor(COLOR_BTNFACE);
-    wc.lpszClassName = u"TForm1";
-    RegisterClass(wc);
-
-    // A fixed single border with system menu and minimise box, centred on the work area.
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    RECT frame{0, 0, MainClientWidth, MainClientHeight};
-    AdjustWindowRectEx(&frame, style, false, 0);
-    RECT work = GetWorkArea();
-    int x = work.left + (work.Width() - frame.Width()) / 2;
-    int y = work.top + (work.Height() - frame.Height()) / 2;
-    return CreateWindowEx(WS_EX_APPWINDOW, wc.lpszClassName, u"Lumo TV Player", style, x, y, frame.Width(),
-                          frame.Height(), nullptr, nullptr, nullptr, nullptr);
+    registrar.AddCustomScheme(u"local", true, true, false);
 }
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    try {
-        InitPlatform();
-        HWND main = CreateMainWindow();
-        if (!main) {
-            std::fputs("lumo-tv-player: the main window could not be created\n", stderr);
-            return 1;
-        }
-        ShowWindow(main, SW_SHOWNORMAL);
-        UpdateWindow(main);
+    engine::CefSetMainArgs(argc, argv);
+    engine::CefOnRegisterCustomSchemes = RegisterSchemes;
+    engine::CefSingleProcess = false;
 
-        MSG msg{};
-        while (GetMessage(&msg, nullptr, 0, 0) > 0) {
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-        }
-        return int(msg.wParam);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "lumo-tv-player: %s\n", e.what());
+    bool browserProcess = false;
+    try {
+        browserProcess = engine::CefLoadLibDefault();
+    } catch (...) {
+        // Nothing of the program exists yet: the report needs the platform, and then the process ends.
+        platform::InitPlatform();
+        toolkit::TApplication::HandleCurrentException(nullptr);
+        engine::CefFinalize();
         return 1;
     }
+    if (!browserProcess) {
+        engine::CefFinalize();
+        return 0;
+    }
+
+    int exitCode = app::RunWindowSet();
+    engine::CefFinalize();
+    return exitCode;
 }

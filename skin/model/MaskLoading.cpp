@@ -18,7 +18,7 @@ std::int16_t Count(int v) { return std::int16_t(std::clamp(v, 0, 32767)); }
 
 bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
 
-platform::DecodedImage DecodeByName(std::string_view upperName, const std::vector<std::uint8_t>& bytes)
+platform::DecodedImage DecodeByName(std::string_view upperName, std::span<const std::uint8_t> bytes)
 {
     if (upperName.ends_with(".BMP"))
         return platform::DecodeBmp(bytes);
@@ -63,7 +63,7 @@ void SkinModelBuilder::LoadMasterBitmap()
     if (!bytes)
         return;
     try {
-        model_.MasterBitmap = platform::ToSkinBitmap(DecodeByName(name, *bytes));
+        model_.MasterBitmap = platform::ToSkinBitmap(DecodeByName(name, bytes->View));
     } catch (const std::exception& e) {
         ThrowWithContext(e, globalInfo_, "MASTERBITMAP");
     }
@@ -83,7 +83,7 @@ platform::Bitmap* SkinModelBuilder::LoadExternal(const std::string& upperName, i
         auto bytes = source_.ReadImage(upperName);
         if (!bytes)
             return nullptr;
-        platform::DecodedImage decoded = DecodeByName(upperName, *bytes);
+        platform::DecodedImage decoded = DecodeByName(upperName, bytes->View);
         isPng = decoded.format == platform::ImageFormat::Png;
         bitmap = std::make_unique<platform::Bitmap>(platform::ToSkinBitmap(std::move(decoded)));
     }

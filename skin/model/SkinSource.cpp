@@ -26,19 +26,22 @@ std::optional<std::string> ResolveInFolder(const std::string& folder, std::strin
     return current;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path)
+std::optional<SkinSource::ImageBytes> ReadWholeFile(const std::string& path)
 {
     if (!FileExists(path))
         return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    SkinSource::ImageBytes bytes;
+    bytes.Owned.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    bytes.View = bytes.Owned;
+    return bytes;
 }
 
 } // namespace
 
-std::optional<std::vector<std::uint8_t>> SkinSource::ReadImage(std::string_view upperName) const
+std::optional<SkinSource::ImageBytes> SkinSource::ReadImage(std::string_view upperName) const
 {
     if (upperName.empty())
         return std::nullopt;
@@ -48,7 +51,9 @@ std::optional<std::vector<std::uint8_t>> SkinSource::ReadImage(std::string_view 
         const TacImageItem* item = Package->FindFile(upperName);
         if (!item)
             return std::nullopt;
-        return item->FileStream;
+        ImageBytes bytes;
+        bytes.View = item->FileStream;
+        return bytes;
     }
     if (upperName.find(':') != std::string_view::npos) {
         const std::string native = NativePath(upperName);

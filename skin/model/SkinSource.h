@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +26,13 @@ struct SkinSource {
     std::string OptionsText;
 
     bool IsPacked() const { return SourceKind != Kind::Folder; }
+    // The bytes of a picture: a view into the package, or read from a file and held here.
+    struct ImageBytes {
+        std::vector<std::uint8_t> Owned;
+        std::span<const std::uint8_t> View;
+    };
     // The bytes of the picture the options text names (upper-cased); none when there is none.
-    std::optional<std::vector<std::uint8_t>> ReadImage(std::string_view upperName) const;
+    std::optional<ImageBytes> ReadImage(std::string_view upperName) const;
 };
 
 } // namespace skin

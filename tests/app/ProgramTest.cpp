@@ -1,4 +1,5 @@
-// Runs the program itself on the virtual screen and reads the screenshot it leaves.
+// Runs the program itself on the virtual screen. The program needs its engine library beside it:
+// each test runs a copy of the program in a folder of its own, with or without the test engine.
 #include "platform/Bitmap.h"
 #include "platform/Image.h"
 
@@ -6,39 +7,73 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace platform;
+namespace fs = std::filesystem;
 
 namespace {
 
-int RunProgram(const std::string& environment)
-{
-    std::string command = environment + " " + LUMO_BINARY_DIR "/lumo-tv-player >/dev/null 2>&1";
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+// A fresh folder holding a copy of the program and, when given, an engine library as libcef.so.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(const std::string& engine)
+    {
+        static int count = 0;
+        dir_ = fs::temp_directory_path() /
+               ("lumo-program-" + std::to_string(::getpid()) + "-" + std::to_string(++count));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        fs::copy_file(LUMO_BINARY_DIR "/lumo-tv-player", dir_ / "lumo-tv-player");
+        if (!engine.empty())
+            fs::copy_file(std::string(LUMO_BINARY_DIR "/tests/") + engine, dir_ / "libcef.so");
+    }
+    ~ProgramFolder() { fs::remove_all(dir_); }
+
+    // Runs the copy headless; answers the exit code and keeps its standard error.
+    int Run(const std::string& environment, const std::string& arguments = "")
+    {
+        std::string command = "cd " + dir_.string() + " && env LUMO_BACKEND=headless LUMO_HEADLESS_ANSWER=default " +
+                              environment + " ./lumo-tv-player " + arguments + " >/dev/null 2>" +
+                              (dir_ / "stderr.txt").string();
+        int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Read(const std::string& name) const
+    {
+        std::ifstream in(dir_ / name);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    bool Has(const std::string& name) const { return fs::exists(dir_ / name); }
+    fs::path Path(const std::string& name) const { return dir_ / name; }
+
+private:
+    fs::path dir_;
+};
 
 } // namespace
 
 TEST(Program, ScreenshotShowsTheCentredMainWindowAndEndsWithZero)
 {
-    auto shot = std::filesystem::temp_directory_path() / ("lumo-program-" + std::to_string(::getpid()) + ".png");
-    ASSERT_EQ(RunProgram("LUMO_BACKEND=headless LUMO_SCREENSHOT=" + shot.string()), 0);
-    DecodedImage image = LoadImageFile(shot.string());
-    std::filesystem::remove(shot);
+    ProgramFolder folder("libcef-complete.so");
+    std::string shot = folder.Path("shot.png").string();
+    std::string log = folder.Path("engine.txt").string();
+    ASSERT_EQ(folder.Run("LUMO_SCREENSHOT=" + shot + " LUMO_TEST_ENGINE_LOG=" + log), 0) << folder.Read("stderr.txt");
+    DecodedImage image = LoadImageFile(shot);
     const Bitmap& screen = image.bitmap;
     ASSERT_EQ(screen.Width(), 1280);
     ASSERT_EQ(screen.Height(), 1024);
 
-    // The desktop shows at the corners; the window's client area (button face) at the centre.
+    // The desktop shows at the corners and the window is centred with a 659 x 533 client area
+    // inside a frame and a caption.
     PixelBGRA desktop = screen.Pixel(0, 0);
     EXPECT_EQ(screen.Pixel(1279, 1023), desktop);
-    EXPECT_EQ(PixelToColor(screen.Pixel(640, 512)), RGB(0xF0, 0xF0, 0xF0));
-
-    // Find the window's extent along the middle row and column: it is centred and its client
-    // area is 659 x 533 inside a frame and a caption.
     int left = 0, right = 1279, top = 0, bottom = 1023;
     while (left < 640 && screen.Pixel(left, 512) == desktop) ++left;
     while (right > 640 && screen.Pixel(right, 512) == desktop) --right;
@@ -58,9 +93,48 @@ TEST(Program, ScreenshotShowsTheCentredMainWindowAndEndsWithZero)
             if (PixelR(screen.Pixel(x, y)) < 60 && PixelG(screen.Pixel(x, y)) < 60)
                 ++ink;
     EXPECT_GT(ink, 40);
+
+    // The engine was set up for separate sub-processes, asked for the scheme, given the browser
+    // and shut down after the windows had gone.
+    std::string record = folder.Read("engine.txt");
+    EXPECT_NE(record.find("single_process=0"), std::string::npos) << record;
+    EXPECT_NE(record.find("add_custom_scheme local 1 1 0"), std::string::npos);
+    EXPECT_NE(record.find("load_url about:blank"), std::string::npos);
+    auto closing = record.find("parent_window_will_close");
+    auto shutdown = record.find("shutdown");
+    ASSERT_NE(closing, std::string::npos);
+    ASSERT_NE(shutdown, std::string::npos);
+    EXPECT_LT(closing, shutdown);
 }
 
 TEST(Program, UnwritableScreenshotIsAFailure)
 {
-    EXPECT_NE(RunProgram("LUMO_BACKEND=headless LUMO_SCREENSHOT=/proc/lumo-no-such-dir/x.png"), 0);
+    ProgramFolder folder("libcef-complete.so");
+    EXPECT_NE(folder.Run("LUMO_SCREENSHOT=/proc/lumo-no-such-dir/x.png"), 0);
+}
+
+TEST(Program, AloneWithoutItsEngineReportsTheErrorAndEndsWithOne)
+{
+    ProgramFolder folder("");
+    std::string shot = folder.Path("shot.png").string();
+    EXPECT_EQ(folder.Run("LUMO_SCREENSHOT=" + shot), 1);
+    std::string err = folder.Read("stderr.txt");
+    EXPECT_NE(err.find("MessageBox"), std::string::npos) << err;
+    EXPECT_NE(err.find("126"), std::string::npos) << err;
+    EXPECT_FALSE(folder.Has("Config.ini"));
+    EXPECT_FALSE(folder.Has("shot.png")) << "no window was ever shown";
+}
+
+TEST(Program, AsAnEngineSubProcessShowsNothingAndEndsWithZero)
+{
+    ProgramFolder folder("libcef-subprocess.so");
+    std::string shot = folder.Path("shot.png").string();
+    std::string log = folder.Path("engine.txt").string();
+    EXPECT_EQ(folder.Run("LUMO_SCREENSHOT=" + shot + " LUMO_TEST_ENGINE_LOG=" + log, "--type=renderer"), 0);
+    std::string record = folder.Read("engine.txt");
+    EXPECT_NE(record.find("execute_process sub\nadd_custom_scheme local 1 1 0\n"), std::string::npos) << record;
+    EXPECT_EQ(record.find("initialize"), std::string::npos);
+    EXPECT_EQ(record.find("shutdown"), std::string::npos);
+    EXPECT_FALSE(folder.Has("shot.png"));
+    EXPECT_FALSE(folder.Has("Config.ini"));
 }
