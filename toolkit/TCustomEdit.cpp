@@ -170,7 +170,7 @@ TRect TCustomEdit::TextRect()
                      std::max(client.top + 1, client.bottom - 1)};
     // One line, centred in the height.
     int top = client.top + std::max(0, (client.Height() - lh) / 2);
-    return TRect{client.left + 1, top, std::max(client.left + 1, client.right - 1), top + lh};
+    return TRect{client.left + 2, top, std::max(client.left + 2, client.right - 2), top + lh};
 }
 
 void TCustomEdit::BuildLines(std::vector<TextLine>& lines, int)

@@ -1,3 +1,4 @@
+#include "toolkit/ControlLook.h"
 #include "toolkit/FormTester.h"
 #include "toolkit/TEdit.h"
 #include "toolkit/TForm.h"
@@ -272,6 +273,8 @@ TEST_F(TEditTest, PasswordIsHiddenAndNeverCopied)
 TEST_F(TEditTest, PaintsSelectionInTheHighlightColourAndTheCaretInTheTextColour)
 {
     SetTextQuietly(u"Selected text");
+    form->other->SetText(u"Отключено");
+    form->other->SetEnabled(false);
     tester.Press(VK_HOME);
     tester.Press(VK_RIGHT, {ssCtrl, ssShift});
     Bitmap shot = tester.WindowShot(form);
@@ -291,6 +294,16 @@ TEST_F(TEditTest, PaintsSelectionInTheHighlightColourAndTheCaretInTheTextColour)
         if (PixelToColor(shot.Pixel(ox + x, oy + text.top)) == highlight)
             ++highlighted;
     EXPECT_NEAR(highlighted, edit->PosToClient(edit->SelLength()).x - edit->PosToClient(0).x, 1);
+    // The disabled edit lies on the button face, its text in the look's disabled colour.
+    POINT otherOrigin = form->other->ClientToScreen(TPoint{0, 0});
+    const int dx = otherOrigin.x - formWindow.left, dy = otherOrigin.y - formWindow.top;
+    EXPECT_EQ(PixelToColor(shot.Pixel(dx + form->other->ClientWidth() - 3, dy + 3)), GetSysColor(COLOR_BTNFACE));
+    const COLORREF disabled = ColorToRGB(CurrentControlLook().DisabledTextColor());
+    int disabledInk = 0;
+    for (int y = 0; y < form->other->ClientHeight(); ++y)
+        for (int x = 0; x < form->other->ClientWidth(); ++x)
+            disabledInk += PixelToColor(shot.Pixel(dx + x, dy + y)) == disabled;
+    EXPECT_GT(disabledInk, 20);
 
     // The caret: a one-pixel column at the caret's place, present only while focused.
     tester.Press(VK_END);
@@ -304,4 +317,28 @@ TEST_F(TEditTest, PaintsSelectionInTheHighlightColourAndTheCaretInTheTextColour)
     ASSERT_TRUE(edit->CaretShown());
     EXPECT_EQ(PixelToColor(shot.Pixel(ox + caretX, oy + text.top + 2)), RGB(0, 0, 0));
     EXPECT_NE(PixelToColor(shot.Pixel(ox + caretX + 2, oy + text.top + 2)), RGB(0, 0, 0));
+}
+
+TEST_F(TEditTest, CaretAndDeletionNeverSplitASurrogatePair)
+{
+    SetTextQuietly(u"a\U0001F600b");
+    tester.Press(VK_END);
+    tester.Press(VK_LEFT);
+    tester.Press(VK_LEFT);
+    EXPECT_EQ(edit->SelStart(), 1);
+    tester.Press(VK_RIGHT, {ssShift});
+    EXPECT_EQ(edit->SelText(), u"\U0001F600");
+    tester.Press(VK_RIGHT);
+    tester.Press(VK_BACK);
+    EXPECT_EQ(edit->Text(), u"ab");
+    // A selection start inside the pair moves to its beginning.
+    edit->SetText(u"\U0001F600x");
+    edit->SetSelStart(1);
+    EXPECT_EQ(edit->SelStart(), 0);
+    // MaxLength does not keep half of a pasted pair.
+    SetTextQuietly(u"");
+    edit->SetMaxLength(2);
+    SetClipboardText(u"z\U0001F600");
+    tester.Press('V', {ssCtrl});
+    EXPECT_EQ(edit->Text(), u"z");
 }

@@ -105,6 +105,12 @@ TEST_F(TMemoTest, SelectsAcrossLinesWithKeysAndMouseAndCopiesWithLineBreaks)
     EXPECT_EQ(memo->CaretIndex(), 11);
     tester.Press(VK_UP);
     EXPECT_EQ(memo->CaretIndex(), 5);
+    // A line break is one step for the caret.
+    tester.Press(VK_RIGHT);
+    EXPECT_EQ(memo->CaretIndex(), 7);
+    tester.Press(VK_BACK);
+    EXPECT_EQ(memo->Text(), u"alphabeta\r\ngamma");
+    memo->SetText(u"alpha\r\nbeta\r\ngamma");
 
     tester.MouseDown(memo, At(9));
     tester.MouseMove(memo, At(15));
