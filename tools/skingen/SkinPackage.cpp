@@ -323,7 +323,8 @@ void Builder::ExtendedBorder()
                 double dy = std::max({0.0, spread - (y + 0.5), (y + 0.5) - (spread + inner)});
                 double d = std::hypot(dx, dy) / spread;
                 double a = d >= 1 ? 0 : peak * std::pow(1 - d, 2.2);
-                std::uint32_t h = std::uint32_t(x * 73856093) ^ std::uint32_t(y * 19349663) ^ std::uint32_t(index_ * 83492791 + state);
+                std::uint32_t h = std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u ^
+                                  (std::uint32_t(index_) * 83492791u + std::uint32_t(state));
                 h = (h ^ (h >> 13)) * 1274126177u;
                 double dither = (double((h >> 8) & 255) / 255.0 - 0.5) * 2.0;
                 double alpha = std::clamp(a * 255 + (a > 0 ? dither : 0), 0.0, 255.0);
