@@ -193,13 +193,25 @@ TRect TCustomForm::ClientRect()
     return TRect{0, 0, std::max(0, width_ - frame.Width()), std::max(0, height_ - frame.Height())};
 }
 
+TSize TCustomForm::FrameSize() const
+{
+    DWORD style = 0, exStyle = 0;
+    FormStyles(style, exStyle);
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, style, false, exStyle);
+    return TSize{frame.Width(), frame.Height()};
+}
+
 void TCustomForm::SetClientWidth(int value)
 {
     if (IsLoading()) {
         pendingClientWidth_ = value;
         return;
     }
-    TControl::SetClientWidth(value);
+    if (HandleAllocated())
+        TControl::SetClientWidth(value);
+    else
+        SetWidth(value + FrameSize().cx);
 }
 
 void TCustomForm::SetClientHeight(int value)
@@ -208,7 +220,10 @@ void TCustomForm::SetClientHeight(int value)
         pendingClientHeight_ = value;
         return;
     }
-    TControl::SetClientHeight(value);
+    if (HandleAllocated())
+        TControl::SetClientHeight(value);
+    else
+        SetHeight(value + FrameSize().cy);
 }
 
 void TCustomForm::Loaded()
@@ -216,11 +231,11 @@ void TCustomForm::Loaded()
     TCustomControl::Loaded();
     // The frame is final now, so the client size can be turned into the window size.
     if (pendingClientWidth_ >= 0 || pendingClientHeight_ >= 0) {
-        int cw = pendingClientWidth_ >= 0 ? pendingClientWidth_ : ClientWidth();
-        int ch = pendingClientHeight_ >= 0 ? pendingClientHeight_ : ClientHeight();
+        const TSize frame = FrameSize();
+        int width = pendingClientWidth_ >= 0 ? pendingClientWidth_ + frame.cx : width_;
+        int height = pendingClientHeight_ >= 0 ? pendingClientHeight_ + frame.cy : height_;
         pendingClientWidth_ = pendingClientHeight_ = -1;
-        TRect client = ClientRect();
-        SetBounds(left_, top_, width_ - client.Width() + cw, height_ - client.Height() + ch);
+        SetBounds(left_, top_, width, height);
     }
     Realign();
 }

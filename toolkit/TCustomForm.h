@@ -96,6 +96,8 @@ protected:
 
 private:
     void FormStyles(DWORD& style, DWORD& exStyle) const;
+    // How much larger than the client area the window is.
+    TSize FrameSize() const;
     void ApplyPosition();
     void SetWindowFocus();
     void DialogKey(TMessage& message);
