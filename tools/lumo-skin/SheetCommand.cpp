@@ -307,7 +307,7 @@ int RunSheet(const std::vector<std::string>& arguments)
 const Command SheetCommand = {
     "sheet",
     "OUT.png",
-    "Draw every internal skin as a tile of a contact sheet",
+    "draw every internal skin as a tile of a contact sheet",
     "Each tile shows a window of the skin: its title bar and title buttons, a button at rest, hot\n"
     "and pressed, an edit, a check box, a panel with a selection and a group box with a tab.\n",
     RunSheet,
