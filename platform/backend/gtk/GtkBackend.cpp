@@ -251,6 +251,8 @@ public:
         g_object_unref(im_);
         if (focusCheck_)
             g_source_remove(focusCheck_);
+        if (grabbed_)
+            gdk_seat_ungrab(gdk_display_get_default_seat(gdk_display_get_default()));
         if (theGtkBackend == this) {
             gdk_event_handler_set([](GdkEvent* event, gpointer) { gtk_main_do_event(event); }, nullptr, nullptr);
             theGtkBackend = nullptr;
@@ -348,6 +350,10 @@ public:
         for (auto& [other, s] : surfaces_)
             if (gtk_window_get_transient_for(GTK_WINDOW(s.window)) == GTK_WINDOW(it->second.window))
                 gtk_window_set_transient_for(GTK_WINDOW(s.window), nullptr);
+        if (grabbed_ && grabbed_ == gtk_widget_get_window(it->second.window)) {
+            gdk_seat_ungrab(gdk_display_get_default_seat(gdk_display_get_default()));
+            grabbed_ = nullptr;
+        }
         DestroyGtkSurface(it->second);
         surfaces_.erase(it);
     }
@@ -490,6 +496,7 @@ public:
 
     void PollEvents() override
     {
+        FollowCapture();
         gdk_display_flush(gdk_display_get_default());
         // Bounded, so that a source that is always ready cannot keep the messages waiting.
         for (int i = 0; i < 256 && g_main_context_iteration(nullptr, FALSE); ++i) {
@@ -498,6 +505,7 @@ public:
 
     void WaitForEvents(DWORD timeoutMs) override
     {
+        FollowCapture();
         gdk_display_flush(gdk_display_get_default());
         if (timeoutMs == 0) {
             PollEvents();
@@ -689,6 +697,7 @@ private:
     gint64 startUs_ = 0;
     bool syncing_ = false;
     guint focusCheck_ = 0;
+    GdkWindow* grabbed_ = nullptr; // the pointer grab that stands for the mouse capture
     static inline bool webContextReady_ = false;
 
     Surface* Find(HWND hwnd)
@@ -864,6 +873,25 @@ private:
             cairo_surface_flush(s.target);
         }
         cairo_region_destroy(region);
+    }
+
+    // A window with the mouse capture gets the pointer's events wherever the pointer is, as X
+    // gives them only to a pointer grab. Our other windows still get theirs (owner events).
+    void FollowCapture()
+    {
+        HWND capture = GetCapture();
+        Surface* s = capture ? Find(GetAncestor(capture, GA_ROOT)) : nullptr;
+        GdkWindow* g = s && s->visible ? gtk_widget_get_window(s->window) : nullptr;
+        if (g == grabbed_)
+            return;
+        GdkSeat* seat = gdk_display_get_default_seat(gdk_display_get_default());
+        if (grabbed_)
+            gdk_seat_ungrab(seat);
+        grabbed_ = nullptr;
+        if (g && gdk_window_is_viewable(g) &&
+            gdk_seat_grab(seat, g, GDK_SEAT_CAPABILITY_ALL_POINTING, TRUE, nullptr, nullptr, nullptr, nullptr) ==
+                GDK_GRAB_SUCCESS)
+            grabbed_ = g;
     }
 
     // The X window as a cairo surface, to draw on without GDK's double buffering.

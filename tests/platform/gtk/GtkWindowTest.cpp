@@ -145,6 +145,34 @@ TEST_F(GtkWindowTest, ARealDoubleClickAndTheWheelArriveAsOnWindows)
     EXPECT_EQ(turns, (std::vector<int>{WHEEL_DELTA, -WHEEL_DELTA}));
 }
 
+TEST_F(GtkWindowTest, TheMouseCaptureGetsClicksOutsideEveryWindowUntilReleased)
+{
+    HWND h = MakeWindow(u"Test", RECT{200, 150, 500, 350});
+    ASSERT_TRUE(h);
+    ASSERT_TRUE(PumpUntil([] { return ScreenPixel(300, 250) == RGB(255, 255, 255); }));
+    SetCapture(h);
+    Pump(100);
+    Xdotool("mousemove 1000 900 click 1");
+    std::optional<Entry> down;
+    EXPECT_TRUE(PumpUntil([&] {
+        for (const Entry& e : gLog)
+            if (e.hwnd == h && e.msg == WM_LBUTTONDOWN)
+                down = e;
+        return down.has_value();
+    }));
+    if (down) {
+        EXPECT_EQ(GET_X_LPARAM(down->lParam), 800);
+        EXPECT_EQ(GET_Y_LPARAM(down->lParam), 750);
+    }
+    ReleaseCapture();
+    Pump(100);
+    gLog.clear();
+    Xdotool("mousemove 1010 910 click 1");
+    Pump(300);
+    auto m = Messages(h);
+    EXPECT_EQ(std::count(m.begin(), m.end(), WM_LBUTTONDOWN), 0);
+}
+
 TEST_F(GtkWindowTest, ClickingFromOneWindowToAnotherKeepsTheProgramActive)
 {
     HWND a = MakeWindow(u"Red", RECT{100, 100, 300, 300});
