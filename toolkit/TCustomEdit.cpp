@@ -644,6 +644,14 @@ void TCustomEdit::WndProc(TMessage& m)
         TCustomControl::WndProc(m);
         RedrawFrame();
         return;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+        // lParam names a windowless child the mouse moved to; zero is this control itself.
+        if (m.LParam == 0 && hot_ != (m.Msg == CM_MOUSEENTER)) {
+            hot_ = m.Msg == CM_MOUSEENTER;
+            RedrawFrame();
+        }
+        break;
     default:
         break;
     }
@@ -683,6 +691,8 @@ unsigned TCustomEdit::LookStateFlags()
         state |= LookState::Disabled;
     else if (Focused())
         state |= LookState::Focused;
+    else if (hot_)
+        state |= LookState::Hot;
     if (readOnly_)
         state |= LookState::ReadOnly;
     return state;

@@ -153,6 +153,7 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     bool dragging_ = false;
     bool caretOn_ = false;
+    bool hot_ = false;
     int wordFirst_ = -1, wordLast_ = -1;
 };
 

@@ -342,3 +342,22 @@ TEST_F(TEditTest, CaretAndDeletionNeverSplitASurrogatePair)
     tester.Press('V', {ssCtrl});
     EXPECT_EQ(edit->Text(), u"z");
 }
+
+TEST_F(TEditTest, FrameShowsHoverAndFocus)
+{
+    auto frameColour = [&](TEdit* e) {
+        Bitmap shot = tester.WindowShot(form);
+        RECT formWindow{}, window{};
+        GetWindowRect(form->Handle(), &formWindow);
+        GetWindowRect(e->Handle(), &window);
+        return PixelToColor(shot.Pixel(window.left - formWindow.left, window.top - formWindow.top + 10));
+    };
+    const COLORREF normal = frameColour(form->other);
+    const COLORREF focused = frameColour(edit);
+    EXPECT_NE(normal, focused);
+    tester.MoveMouseTo(FormTester::ScreenPoint(form->other));
+    const COLORREF hot = frameColour(form->other);
+    EXPECT_NE(hot, normal);
+    tester.MoveMouseTo(FormTester::ScreenPoint(form, POINT{250, 90}));
+    EXPECT_EQ(frameColour(form->other), normal);
+}
