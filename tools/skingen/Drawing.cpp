@@ -62,7 +62,9 @@ void DrawFrame(Bitmap& bitmap, Box box, const Frame& f)
         for (int x = 0; x < box.w; ++x) {
             double px = x + 0.5, py = y + 0.5;
             double d = RoundedBoxDistance(px, py, box.w, h, radius);
-            if (d >= 0) {
+            // Corners are all or nothing; a pixel mostly outside the arc is cut, so that even a
+            // 1-pixel radius takes its corner pixel away.
+            if (d >= -0.35) {
                 Put(bitmap, box.x + x, box.y + y, Fuchsia);
                 continue;
             }
