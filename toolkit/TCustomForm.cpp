@@ -58,6 +58,9 @@ void TCustomForm::AfterConstruction()
     } catch (...) {
         TApplication::HandleCurrentException(this);
     }
+    // A form made visible while it was being built is shown now that it is complete.
+    if (Visible() && !IsDestroying())
+        UpdateShowing();
 }
 
 void TCustomForm::BeforeDestruction()
@@ -279,8 +282,6 @@ void TCustomForm::SetWindowState(TWindowState value)
 
 void TCustomForm::SetVisible(bool value)
 {
-    if (value && !created_ && !IsDestroying())
-        AfterConstruction();
     TCustomControl::SetVisible(value);
 }
 
@@ -351,6 +352,9 @@ void TCustomForm::ApplyPosition()
 
 void TCustomForm::Show()
 {
+    // A form made with plain new (not Create or CreateForm) completes its construction here.
+    if (!created_ && !IsDestroying())
+        AfterConstruction();
     SetVisible(true);
     if (HandleAllocated() && Visible()) {
         if (IsIconic(Handle()))
@@ -397,6 +401,8 @@ void TCustomForm::Release()
 
 TModalResult TCustomForm::ShowModal()
 {
+    if (!created_ && !IsDestroying())
+        AfterConstruction();
     if (Visible() || !Enabled() || formState_.Contains(fsModal))
         throw EInvalidOperation(u"Cannot make a visible window modal");
     if (GetCapture())

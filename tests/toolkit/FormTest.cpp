@@ -379,3 +379,32 @@ TEST_F(FormTest, TheErrorReportIsTheSystemBoxWithAStopIconAndOneButton)
     ASSERT_FALSE(reported.IsEmpty());
     EXPECT_TRUE(reported == expected);
 }
+
+TEST_F(FormTest, AFormMadeVisibleWhileBuiltIsShownOnceCompleteAndPlainNewFormsCompleteOnShow)
+{
+    FormTester tester;
+    struct TVisibleForm : TForm {
+        explicit TVisibleForm(TComponent* owner) : TForm(owner)
+        {
+            SetVisible(true);
+            OnShow = [this](TObject*) { shownAfterCreate = created; };
+            OnCreate = [this](TObject*) { created = true; };
+        }
+        bool created = false;
+        bool shownAfterCreate = false;
+    };
+    auto* visible = tester.CreateForm<TVisibleForm>();
+    tester.Pump();
+    EXPECT_TRUE(IsWindowVisible(visible->Handle()));
+    EXPECT_TRUE(visible->shownAfterCreate);
+
+    auto* plain = new TFirstForm(&tester.App());
+    EXPECT_TRUE(plain->ComponentState().Contains(csLoading));
+    plain->Show();
+    tester.Pump();
+    EXPECT_FALSE(plain->ComponentState().Contains(csLoading));
+    EXPECT_TRUE(IsWindowVisible(plain->Handle()));
+    RECT client{};
+    GetClientRect(plain->Handle(), &client);
+    EXPECT_EQ(client.Width(), 659);
+}
