@@ -253,8 +253,7 @@ void TComboDropList::Paint()
     FillSolidRect(canvas.Handle(), r, GetSysColor(COLOR_WINDOW));
     const int last = std::min(Count(), topIndex_ + VisibleCount());
     for (int i = topIndex_; i < last; ++i)
-        look.DrawListItem(canvas, ItemRect(i), combo_->Items()->Strings(i),
-                          i == itemIndex_ ? LookState::Checked : LookState::Normal);
+        combo_->DrawItem(canvas, i, ItemRect(i), i == itemIndex_ ? LookState::Checked : LookState::Normal);
     ScrollBar().Paint(canvas, pressed_, true);
 }
 

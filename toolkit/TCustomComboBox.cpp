@@ -244,6 +244,12 @@ unsigned TCustomComboBox::ButtonStateFlags()
     return state;
 }
 
+void TCustomComboBox::DrawItem(TCanvas& canvas, int index, const TRect& r, unsigned state)
+{
+    if (index >= 0 && index < items_.Count())
+        CurrentControlLook().DrawListItem(canvas, r, items_[index], state);
+}
+
 void TCustomComboBox::Paint()
 {
     TCustomEdit::Paint();

@@ -46,6 +46,8 @@ public:
 
     // Closes the list; with accept its highlighted item becomes the choice.
     void CloseUp(bool accept);
+    // Draws item index of the list in r (LookState::Checked: highlighted); the list calls it.
+    virtual void DrawItem(TCanvas& canvas, int index, const TRect& r, unsigned state);
 
 protected:
     void WndProc(TMessage& message) override;

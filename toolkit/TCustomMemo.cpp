@@ -289,7 +289,11 @@ void TCustomMemo::WndProc(TMessage& m)
 void TCustomMemo::Paint()
 {
     TCustomEdit::Paint();
-    TCanvas& canvas = *Canvas();
+    PaintScrollBars(*Canvas());
+}
+
+void TCustomMemo::PaintScrollBars(TCanvas& canvas)
+{
     DrawnScrollBar vertical = VerticalBar(), horizontal = HorizontalBar();
     using Hit = DrawnScrollBar::Hit;
     vertical.Paint(canvas, pressedVertical_ ? pressed_ : Hit::None, Enabled());

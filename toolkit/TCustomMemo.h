@@ -32,6 +32,8 @@ protected:
     void Paint() override;
     void Change() override;
     void BuildLines(std::vector<TextLine>& lines, int width) override;
+    // Draws the scroll bars (and the corner between them) over the client area's edges.
+    virtual void PaintScrollBars(TCanvas& canvas);
 
 private:
     bool HasVertical() const { return scrollBars_ == ssVertical || scrollBars_ == ssBoth; }

@@ -1,3 +1,4 @@
+#include "toolkit/ControlLook.h"
 #include "toolkit/FormTester.h"
 #include "toolkit/TComboBox.h"
 #include "toolkit/TComboDropList.h"
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <algorithm>
+#include <vector>
 
 using namespace toolkit;
 using namespace platform;
@@ -32,6 +35,23 @@ public:
     TComboBox* combo;
     int changes = 0;
     int selects = 0;
+};
+
+// A combo box that draws its own items, as a skin's does.
+class TDrawingCombo : public TComboBox {
+public:
+    using TComboBox::TComboBox;
+    std::vector<int> drawn;
+    int highlighted = -1;
+
+protected:
+    void DrawItem(TCanvas& canvas, int index, const TRect& r, unsigned state) override
+    {
+        drawn.push_back(index);
+        if (state & LookState::Checked)
+            highlighted = index;
+        TComboBox::DrawItem(canvas, index, r, state);
+    }
 };
 
 class TComboBoxTest : public testing::Test {
@@ -220,4 +240,25 @@ TEST_F(TComboBoxTest, ArrowsStepThroughTheItemsWhileClosed)
     combo->SetSorted(true);
     combo->Items()->Add(u"A first");
     EXPECT_EQ(combo->Items()->Strings(0), u"A first");
+}
+
+TEST_F(TComboBoxTest, TheListDrawsItsVisibleItemsThroughTheComboBox)
+{
+    auto* own = new TDrawingCombo(form);
+    own->SetParent(form);
+    own->SetBounds(15, 60, 190, 21);
+    for (int i = 0; i < 20; ++i)
+        own->Items()->Add(u"Entry " + IntToStr(i));
+    own->SetFocus();
+    tester.Pump();
+    own->SetItemIndex(18);
+    tester.Press(VK_F4);
+    ASSERT_TRUE(own->DroppedDown());
+    tester.Pump();
+    ASSERT_FALSE(own->drawn.empty());
+    EXPECT_EQ(*std::min_element(own->drawn.begin(), own->drawn.end()), 3);
+    EXPECT_EQ(*std::max_element(own->drawn.begin(), own->drawn.end()), 18);
+    EXPECT_EQ(own->highlighted, 18);
+    tester.Press(VK_ESCAPE);
+    EXPECT_FALSE(own->DroppedDown());
 }
