@@ -33,6 +33,10 @@ TEST(InternalSkinSet, CatalogueHoldsTheNamesInStoredOrderWithDistinctPackagesOfB
         EXPECT_TRUE(std::equal(packages[i].Data.begin(), packages[i].Data.begin() + 4, "VSzf"));
         std::string firstName(packages[i].Data.begin() + 12, packages[i].Data.begin() + 23);
         EXPECT_EQ(firstName, "Options.dat");
+        const auto& d = packages[i].Data;
+        const int members = int(d[4] | d[5] << 8 | d[6] << 16 | d[7] << 24);
+        EXPECT_GE(members, 3);
+        EXPECT_LE(members, 12);
     }
     EXPECT_LE(total, 6u * 1024 * 1024);
     EXPECT_EQ(distinct.size(), packages.size());
