@@ -19,5 +19,5 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 echo "== fuzz targets, briefly"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_FUZZ=ON >/dev/null
-cmake --build build-fuzz -j "$jobs"
+cmake --build build-fuzz -j "$jobs" --target fuzz-all
 bash scripts/fuzz.sh build-fuzz 20
