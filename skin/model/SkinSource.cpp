@@ -56,13 +56,8 @@ std::optional<SkinSource::ImageBytes> SkinSource::ReadImage(std::string_view upp
         return bytes;
     }
     if (upperName.find(':') != std::string_view::npos) {
-        const std::string native = NativePath(upperName);
-        if (auto data = ReadWholeFile(native))
-            return data;
-        if (native.empty() || native.front() != '/')
-            return std::nullopt;
-        auto resolved = ResolveInFolder("/", native);
-        return resolved ? ReadWholeFile(*resolved) : std::nullopt;
+        // The platform resolves every component of the path ignoring case.
+        return ReadWholeFile(NativePath(upperName));
     }
     auto resolved = ResolveInFolder(FolderNative, upperName);
     return resolved ? ReadWholeFile(*resolved) : std::nullopt;

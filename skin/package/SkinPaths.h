@@ -10,8 +10,9 @@
 
 namespace skin {
 
-// UTF-8 path of this system: backslashes become "/", and a drive-letter path "x:\rest" lives
-// under the drive root (LUMO_DRIVE_ROOT, else ~/.local/share/lumo-tv-player/drives) as "x/rest".
+// UTF-8 path of this system, as the platform resolves Windows paths: backslashes become "/", a
+// drive-letter path "x:\rest" lives under the drive root as "x/rest", and components that do not
+// exist as written are looked up ignoring case.
 std::string NativePath(platform::StringView windowsPath);
 std::string NativePath(std::string_view windowsPathUtf8);
 

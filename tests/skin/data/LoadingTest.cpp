@@ -163,3 +163,25 @@ TEST(SkinLoading, PreviewTextTakesPicturesFromTheFolder)
     EXPECT_EQ(model->CommonSkinData.SkinPath, dir.Str() + "/Preview\\");
     EXPECT_GE(model->GetMaskIndex("BUTTON", "HOTPATTERN"), 0);
 }
+
+TEST(SkinLoading, FolderSkinsFindAbsolutePicturePathsOnDrivesIgnoringCase)
+{
+    TempDir drives;
+    setenv("LUMO_DRIVE_ROOT", drives.Str().c_str(), 1);
+    drives.Write("c/Shared Art/Glow.png", platform::EncodePng(Solid(6, 3, platform::MakePixel(1, 2, 3))));
+    drives.Write("c/Skins/Mine/Options.dat",
+                 "[GLOBALINFO]\r\nVERSION=8.00\r\n[BUTTON]\r\nGLYPHMASK=!c:\\shared art\\glow.PNG!3!0!2\r\n"
+                 "PATTERN=!C:\\NOWHERE\\X.PNG!1!0!1\r\n");
+    Messages messages;
+    TsStoredSkins none;
+    const ResolvedSkin where = ResolveSkinName(u"Mine", u"c:\\Skins", u"c:\\Skins\\", none);
+    ASSERT_EQ(where.Kind, SkinSourceKind::Folder);
+    auto model = LoadResolvedSkin(where, none, u"c:\\Skins\\", {}, messages.Callbacks());
+    unsetenv("LUMO_DRIVE_ROOT");
+    ASSERT_TRUE(model);
+    EXPECT_EQ(model->CommonSkinData.SkinPath, "c:\\Skins\\Mine\\");
+    const int glyph = model->GetMaskIndex("BUTTON", "GLYPHMASK");
+    ASSERT_GE(glyph, 0);
+    EXPECT_EQ(model->ma[std::size_t(glyph)].Width, 2);
+    EXPECT_EQ(model->GetMaskIndex("BUTTON", "PATTERN"), -1);
+}
