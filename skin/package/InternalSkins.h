@@ -1,5 +1,5 @@
-// The skins carried inside the program. Their packages come from the skin generator's output,
-// compiled into the program as a table of InternalSkinPackage; the names and their order are fixed.
+// The skins carried inside the program: their names and order are fixed; their packages come from
+// the skin generator's output, compiled into the program as a table of InternalSkinPackage.
 #pragma once
 
 #include "skin/package/TsStoredSkins.h"
@@ -42,10 +42,6 @@ struct InternalSkinPackage {
     std::string_view Name;
     std::span<const std::uint8_t> Data;
 };
-
-// The packages compiled into the program, in catalogue order; empty until the generated table
-// is part of the build (skin/package/InternalSkinPackages.cpp is that table's place).
-std::span<const InternalSkinPackage> InternalSkinPackages();
 
 // Replaces the catalogue's items with the given packages, with the stored items' property values.
 void FillInternalSkins(TsStoredSkins& catalogue, std::span<const InternalSkinPackage> packages);

@@ -1,5 +1,6 @@
 #include "tools/lumo-skin/SkinToolCommon.h"
 
+#include "assets/skins/EmbeddedSkins.h"
 #include "skin/package/InternalSkins.h"
 
 #include <filesystem>
@@ -12,7 +13,7 @@ namespace lumoskin {
 skin::TsStoredSkins BuiltInCatalogue()
 {
     skin::TsStoredSkins catalogue;
-    skin::FillInternalSkins(catalogue, skin::InternalSkinPackages());
+    skin::FillInternalSkins(catalogue, assets::EmbeddedSkinPackages());
     return catalogue;
 }
 
