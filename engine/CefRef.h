@@ -70,7 +70,7 @@ public:
         AddRef();
         return &pair_.cef;
     }
-    static Self* From(void* cef) { return static_cast<Pair*>(cef)->self; }
+    static Self* From(void* cef) { return static_cast<Self*>(static_cast<Pair*>(cef)->owner); }
     void AddRef() { refs_.fetch_add(1); }
     int Release()
     {
@@ -85,7 +85,7 @@ protected:
     CefOwnObject()
     {
         std::memset(static_cast<void*>(&pair_.cef), 0, sizeof(CType));
-        pair_.self = static_cast<Self*>(this);
+        pair_.owner = this;
         cef_base_t* base = CefBase(&pair_.cef);
         base->size = sizeof(CType);
         base->add_ref = [](cef_base_t* b) {
@@ -98,9 +98,10 @@ protected:
     virtual ~CefOwnObject() = default;
 
 private:
+    // The owner is kept as this base: the object is not yet a Self while the base is built.
     struct Pair {
         CType cef;
-        Self* self;
+        CefOwnObject* owner;
     };
     Pair pair_;
     std::atomic<int> refs_{1};

@@ -150,3 +150,23 @@ TEST_F(CefLib, SameLibraryWithoutSubProcessSwitchIsTheBrowserProcess)
     EXPECT_FALSE(Recorded("add_custom_scheme"));
     EXPECT_TRUE(Recorded("single_process=1"));
 }
+
+namespace {
+
+String seenProcessType = u"unset";
+void AddSwitch(const String& processType, ICefCommandLine& commandLine)
+{
+    seenProcessType = processType;
+    commandLine.AppendSwitch(u"lumo-test-switch");
+}
+
+} // namespace
+
+TEST_F(CefLib, CommandLineHookSeesTheProcessTypeAndChangesTheEnginesCommandLine)
+{
+    CefOnBeforeCommandLineProcessing = AddSwitch;
+    ASSERT_TRUE(CefLoadLibDefault());
+    CefOnBeforeCommandLineProcessing = nullptr;
+    EXPECT_EQ(seenProcessType, u"");
+    EXPECT_TRUE(Recorded("append_switch lumo-test-switch\n"));
+}

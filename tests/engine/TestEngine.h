@@ -52,6 +52,7 @@ inline void ResetBinding(const char16_t* library)
     engine::CefSingleProcess = true;
     engine::CefCache.clear();
     engine::CefOnRegisterCustomSchemes = nullptr;
+    engine::CefOnBeforeCommandLineProcessing = nullptr;
     engine::CefSetMainArgs(0, nullptr);
 }
 

@@ -74,6 +74,16 @@ public:
     }
 };
 
+class CommandLine : public CefOwnObject<CommandLine, cef_command_line_t> {
+public:
+    CommandLine()
+    {
+        Cef()->append_switch = [](cef_command_line_t*, const cef_string_t* name) {
+            Record("append_switch " + Utf8(name));
+        };
+    }
+};
+
 class Request : public CefOwnObject<Request, cef_request_t> {
 public:
     explicit Request(std::string url) : url_(std::move(url))
@@ -200,6 +210,12 @@ CEF_EXPORT int cef_initialize(const cef_main_args_t*, const cef_settings_t* s, c
            " multi_threaded=" + std::to_string(s->multi_threaded_message_loop) +
            " log_severity=" + std::to_string(s->log_severity) + " cache=" + Utf8(&s->cache_path) +
            " locale=" + Utf8(&s->locale) + " port=" + std::to_string(s->remote_debugging_port));
+    if (app && app->on_before_command_line_processing) {
+        auto* line = new CommandLine;
+        cef_string_t browserProcess{};
+        app->on_before_command_line_processing(app, &browserProcess, line->CefShared());
+        line->Release();
+    }
     RegisterSchemes(app);
     if (app && app->get_browser_process_handler)
         Record(std::string("browser_process_handler ") + (app->get_browser_process_handler(app) ? "some" : "none"));
