@@ -462,3 +462,42 @@ TEST(SkinModelColors, KeepHueLeavesCloseGlyphsAlone)
     EXPECT_EQ(s->Model->MasterBitmap.Pixel(10, 10), MakePixel(200, 10, 10));
     EXPECT_NE(s->Model->MasterBitmap.Pixel(0, 0), Base);
 }
+
+TEST(SkinModelConstants, ShadowTemplatesFollowExtendedBorders)
+{
+    TestSkin withBorder = BaseSkin();
+    withBorder.Options.insert(withBorder.Options.find("[BUTTON]"),
+                              "FORMOFFSET=2\r\nEXBORDER=^0060^0020^0100^0040^0006^0005^0004^0003^2^0^1^0\r\n");
+    SkinLoadSettings extended;
+    extended.ExtendedBorders = true;
+    auto s = LoadTestSkin(withBorder, extended);
+    const TsSkinModel& m = *s->Model;
+    ASSERT_GE(m.ConstData.ExBorder, 0);
+    EXPECT_EQ(m.ShdiTemplate.Width(), 20);
+    EXPECT_EQ(m.ShdiTemplate.Height(), 20);
+    EXPECT_EQ(m.ShdaTemplate.Width(), 20);
+    EXPECT_EQ(m.FormShadowSize, platform::Rect(4, 3, 2, 1));
+
+    auto plain = LoadTestSkin(withBorder);
+    EXPECT_TRUE(plain->Model->ShdiTemplate.IsEmpty());
+    EXPECT_EQ(plain->Model->FormShadowSize, platform::RECT{});
+
+    auto builtIn = LoadTestSkin(BaseSkin(), extended);
+    EXPECT_EQ(builtIn->Model->FormShadowSize, platform::Rect(9, 9, 9, 9));
+    EXPECT_EQ(builtIn->Model->ShdaTemplate.Width(), 19);
+}
+
+TEST(SkinModelSections, CommonSectionsJoinEverySkin)
+{
+    SkinLoadSettings settings;
+    settings.CommonSections = {"[GLOBALINFO]", "EXTRA=TILE.BMP", "[MYEXTRA]", "PARENTCLASS=BUTTON", "COLOR=42",
+                               "[BUTTON]", "COLOR=1"};
+    auto s = LoadTestSkin(BaseSkin(), settings);
+    const TsSkinModel& m = *s->Model;
+    EXPECT_EQ(Section(m, "MYEXTRA").Props[0].Color, 42);
+    EXPECT_EQ(Section(m, "BUTTON").Props[0].Color, 255); // the skin's own section stays
+    const TsMaskData& extra = Mask(m, "GLOBALINFO", "EXTRA");
+    ASSERT_NE(extra.Bmp, nullptr);
+    EXPECT_EQ(extra.R, platform::Rect(0, 0, 8, 8));
+    EXPECT_LT(m.GetSkinIndex("MYEXTRA"), m.GetSkinIndex("TRANSPARENT"));
+}
