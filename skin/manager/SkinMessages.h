@@ -8,6 +8,8 @@
 namespace skin {
 
 constexpr platform::UINT SM_VELTACMD = 0xA100;
+// Sent to the application window: every form is to repaint (AC_INVALIDATE).
+constexpr platform::UINT WM_ENGINE_INVALIDATE = 0xB000;
 
 constexpr platform::WORD AC_SETNEWSKIN = 1, AC_REMOVESKIN = 2, AC_REFRESH = 3, AC_ENDPARENTUPDATE = 6,
                          AC_CTRLHANDLED = 7, AC_UPDATING = 8, AC_GETDEFINDEX = 9, AC_PREPARING = 10,

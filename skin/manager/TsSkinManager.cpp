@@ -28,6 +28,7 @@ bool useLatestCommonDialogs = true;
 
 constexpr platform::StringView DefaultSkinDirectory = u"c:\\Skins";
 constexpr UINT HotControlInterval = 100;
+constexpr UINT WM_THEMECHANGED = 0x031A;
 
 std::map<UINT_PTR, TsSkinManager*>& HotTimers()
 {
@@ -415,6 +416,20 @@ void TsSkinManager::EndUpdate(bool repaint, bool allowAnimation)
 
 bool TsSkinManager::HandleApplicationMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
+    if (msg == WM_THEMECHANGED) {
+        // The skin, not the system theme, decides the look.
+        if (result)
+            *result = 0;
+        return true;
+    }
+    if (msg == WM_ENGINE_INVALIDATE) {
+        for (HWND form : broadcaster_.ApplicationForms ? broadcaster_.ApplicationForms() : std::vector<HWND>())
+            if (IsWindow(form))
+                SendMessage(form, SM_VELTACMD, AcCommand(AC_INVALIDATE), reinterpret_cast<LPARAM>(this));
+        if (result)
+            *result = 0;
+        return true;
+    }
     if (msg == WM_COPYDATA && wParam == PreviewCopyDataKind) {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
         if (!data || !data->lpData || data->cbData < TacSkinData::Size || previewPending_)

@@ -154,8 +154,9 @@ public:
     SkinBroadcaster& Broadcaster() { return broadcaster_; }
     const SkinManagerHost& Host() const { return host_; }
 
-    // The application window's messages the manager takes: WM_COPYDATA of the live preview and
-    // its own AC_COPYDATA. Answers true when the message was handled (result in *result).
+    // The application window's messages the manager takes: WM_COPYDATA of the live preview, its
+    // own AC_COPYDATA, the engine's $B000 (every form gets AC_INVALIDATE) and the theme-change
+    // notification (swallowed). Answers true when the message was handled (result in *result).
     bool HandleApplicationMessage(platform::UINT msg, platform::WPARAM wParam, platform::LPARAM lParam,
                                   platform::LRESULT* result);
     bool PreviewMode() const { return previewMode_; }

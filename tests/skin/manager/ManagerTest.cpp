@@ -456,3 +456,19 @@ TEST_F(ManagerTest, ExtractionMessagesGoToTheErrorBox)
     m.ExtractByIndex(1, u"c:\\Out");
     EXPECT_EQ(ReadFile(drives_.Str() + "/c/Out/Zest (internal) extracted.vsz"), m.InternalSkins().Item(1).PackedData);
 }
+
+TEST_F(ManagerTest, ApplicationMessagesInvalidateFormsAndSwallowThemeChanges)
+{
+    TsSkinManager& m = Make();
+    const HWND form = Window();
+    const HWND child = Window(form);
+    (void)child;
+    LRESULT result = 5;
+    EXPECT_TRUE(m.HandleApplicationMessage(WM_ENGINE_INVALIDATE, 0, 0, &result));
+    ASSERT_EQ(gReceived.size(), 1u);
+    EXPECT_EQ(gReceived[0].hwnd, form);
+    EXPECT_EQ(gReceived[0].command, AC_INVALIDATE);
+    EXPECT_TRUE(m.HandleApplicationMessage(0x031A, 0, 0, &result));
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(m.HandleApplicationMessage(WM_SIZE, 0, 0, &result));
+}
