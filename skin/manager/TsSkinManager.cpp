@@ -1,6 +1,7 @@
 #include "skin/manager/TsSkinManager.h"
 
 #include "skin/manager/SkinMessages.h"
+#include "skin/model/SkinColors.h"
 #include "skin/package/AsciiText.h"
 #include "skin/package/SkinPaths.h"
 
@@ -8,6 +9,7 @@
 #include "platform/Message.h"
 #include "platform/MessageBox.h"
 #include "platform/Paint.h"
+#include "platform/SystemMetrics.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
 
@@ -108,6 +110,7 @@ TsSkinManager::~TsSkinManager()
         KillTimer(nullptr, hotTimer_);
         HotTimers().erase(hotTimer_);
     }
+    RemoveSysColors();
     if (active_ && model_) {
         active_ = false;
         SendRemoveSkin();
@@ -208,6 +211,9 @@ bool TsSkinManager::ReloadSkin(StringView oldName)
         return false;
     }
     skinIsPacked_ = where.Kind != SkinSourceKind::Folder;
+    // A skin's defaults are the system's own colours, not the ones the previous skin put there;
+    // the announcement of the skin puts the replacement back.
+    RemoveSysColors();
     try {
         auto model = LoadResolvedSkin(where, internalSkins_, full, LoadSettings(), LoadMessages());
         ApplyNewModel(std::move(model));
@@ -352,13 +358,73 @@ void TsSkinManager::SendNewSkin(bool allowAnimation)
     broadcaster_.Broadcast(SM_VELTACMD, AcCommand(AC_SETNEWSKIN), reinterpret_cast<LPARAM>(this));
     drawingRestricted = false;
     SetCommonActive(true);
+    if (IsDefault() && Options.ChangeSysColors)
+        InstallSysColors();
     if (allowAnimation)
         RepaintForms(false);
+}
+
+// The process's colour queries answered from the skin. The platform keeps one table of system
+// colours, so the skin's colours go into it and the system's own come back on removal.
+void TsSkinManager::InstallSysColors()
+{
+    if (!model_)
+        return;
+    RemoveSysColors();
+    using PC = TacPaletteColors;
+    const TacPalette& pal = model_->Palette;
+    const int main = pal[int(PC::pcMainColor)];
+    const std::pair<int, int> replaced[] = {
+        {COLOR_WINDOW, pal[int(PC::pcEditBG)]},
+        {COLOR_WINDOWFRAME, pal[int(PC::pcBorder)]},
+        {COLOR_WINDOWTEXT, pal[int(PC::pcEditText)]},
+        {COLOR_INACTIVEBORDER, emptyData_.SysInactiveBorderColor},
+        {COLOR_HIGHLIGHT, pal[int(PC::pcSelectionBG_Focused)]},
+        {COLOR_HIGHLIGHTTEXT, pal[int(PC::pcSelectionText_Focused)]},
+        {COLOR_BTNSHADOW, BlendColors(main, 0, 205)},
+        {COLOR_3DDKSHADOW, BlendColors(main, 0, 205)},
+        {COLOR_3DLIGHT, BlendColors(main, 0xFFFFFF, 205)},
+    };
+    std::vector<int> indexes;
+    std::vector<COLORREF> colors;
+    for (auto [index, color] : replaced) {
+        if (color < 0 || color > 0xFFFFFF)
+            continue;
+        savedSysColors_.push_back({index, GetSysColor(index)});
+        indexes.push_back(index);
+        colors.push_back(COLORREF(color));
+    }
+    if (!indexes.empty())
+        SetSysColors(int(indexes.size()), indexes.data(), colors.data());
+}
+
+void TsSkinManager::RemoveSysColors()
+{
+    if (savedSysColors_.empty())
+        return;
+    std::vector<int> indexes;
+    std::vector<COLORREF> colors;
+    for (auto [index, color] : savedSysColors_) {
+        indexes.push_back(index);
+        colors.push_back(color);
+    }
+    savedSysColors_.clear();
+    SetSysColors(int(indexes.size()), indexes.data(), colors.data());
+}
+
+void TsSkinManager::SetChangeSysColors(bool on)
+{
+    Options.ChangeSysColors = on;
+    if (on && IsDefault() && active_ && model_)
+        InstallSysColors();
+    else if (!on)
+        RemoveSysColors();
 }
 
 void TsSkinManager::SendRemoveSkin()
 {
     skinRemoving_ = true;
+    RemoveSysColors();
     SetCommonActive(false);
     broadcaster_.Broadcast(SM_VELTACMD, AcCommand(AC_REMOVESKIN), reinterpret_cast<LPARAM>(this));
     model_.reset();
@@ -475,6 +541,7 @@ void TsSkinManager::LoadPreviewBlock()
     String folder = GetFullSkinDirectory() + skinName_;
     if (!DirectoryExists(NativePath(StringView(folder))))
         folder = GetFullSkinDirectory();
+    RemoveSysColors();
     try {
         ApplyNewModel(LoadSkinFromText(std::move(text), folder, LoadSettings(), LoadMessages()));
         skinIsPacked_ = false;

@@ -145,6 +145,9 @@ public:
     void UpdateCurrentSkin();
     void SendNewSkin(bool allowAnimation = true);
     void SendRemoveSkin();
+    // Applies a change of Options.ChangeSysColors at once.
+    void SetChangeSysColors(bool on);
+    bool SysColorsReplaced() const { return !savedSysColors_.empty(); }
 
     bool SkinIsPacked() const { return skinIsPacked_; }
     bool SkinRemoving() const { return skinRemoving_; }
@@ -179,6 +182,8 @@ private:
     void FillThirdLists();
     void LoadPreviewBlock();
     void SetCommonActive(bool active);
+    void InstallSysColors();
+    void RemoveSysColors();
 
     SkinManagerHost host_;
     SkinBroadcaster broadcaster_;
@@ -201,6 +206,8 @@ private:
     platform::HWND activeControl_ = nullptr;
     platform::HWND activeGraphControl_ = nullptr;
     platform::UINT_PTR hotTimer_ = 0;
+    // The system colours the skin answers for while ChangeSysColors is on, with their own values.
+    std::vector<std::pair<int, platform::COLORREF>> savedSysColors_;
 };
 
 } // namespace skin

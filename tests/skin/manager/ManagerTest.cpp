@@ -2,9 +2,11 @@
 
 #include "skin/manager/SkinMessages.h"
 #include "skin/manager/TsSkinManager.h"
+#include "skin/model/SkinColors.h"
 
 #include "platform/Cursor.h"
 #include "platform/Message.h"
+#include "platform/SystemMetrics.h"
 #include "platform/Window.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
@@ -471,4 +473,29 @@ TEST_F(ManagerTest, ApplicationMessagesInvalidateFormsAndSwallowThemeChanges)
     EXPECT_TRUE(m.HandleApplicationMessage(0x031A, 0, 0, &result));
     EXPECT_EQ(result, 0);
     EXPECT_FALSE(m.HandleApplicationMessage(WM_SIZE, 0, 0, &result));
+}
+
+TEST_F(ManagerTest, SystemColoursComeFromTheSkinWhileAsked)
+{
+    ResetSysColors();
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    TsSkinManager& m = Make();
+    m.InternalSkins().Add(Item(u"Edit (internal)", Skin("1000", "[EDIT]\r\nCOLOR=4660\r\nFONTCOLOR=86\r\n")));
+    m.SetSkinName(u"Edit (internal)");
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), window); // off by default
+    m.SetChangeSysColors(true);
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), 4660u);
+    EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), 86u);
+    EXPECT_EQ(GetSysColor(COLOR_3DLIGHT), COLORREF(BlendColors(1000, 0xFFFFFF, 205)));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), face); // not the skin's to answer
+    m.SetSkinName(u"Zest (internal)");
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), 0xFFFFFFu); // Zest has no EDIT section: the system's window colour
+    m.SetActive(false);
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), window);
+    m.SetActive(true);
+    EXPECT_TRUE(m.SysColorsReplaced());
+    manager_.reset();
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), window);
+    ResetSysColors();
 }
