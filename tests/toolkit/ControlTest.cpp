@@ -330,3 +330,52 @@ TEST(TControlTest, HintAppearsAfterThePauseAndGoesOnClickOrLeave)
     tester.Advance(1000);
     EXPECT_FALSE(hintShowing());
 }
+
+namespace {
+
+// Wants every key but the arrows, as the browser control does.
+class TKeyHungry : public TBox {
+public:
+    using TBox::TBox;
+
+protected:
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == CM_WANTSPECIALKEY) {
+            m.Result = (m.WParam >= platform::VK_LEFT && m.WParam <= platform::VK_DOWN) ? 0 : 1;
+            return;
+        }
+        if (m.Msg == platform::WM_GETDLGCODE) {
+            m.Result = platform::DLGC_WANTARROWS | platform::DLGC_WANTCHARS;
+            return;
+        }
+        TBox::WndProc(m);
+    }
+};
+
+} // namespace
+
+TEST(TWinControlTest, AControlThatWantsSpecialKeysKeepsTabAndEnter)
+{
+    FormTester tester;
+    auto* form = tester.CreateForm<TabForm>();
+    auto* hungry = Make<TKeyHungry>(form, form, u"hungry", 200, 120, 50, 20);
+    std::vector<platform::WORD> keys;
+    hungry->OnKeyDown = [&](TObject*, platform::WORD& key, TShiftState) { keys.push_back(key); };
+    form->Show();
+    tester.Pump();
+    hungry->SetFocus();
+    tester.Press(platform::VK_TAB);
+    tester.Press(platform::VK_RETURN);
+    tester.Press(platform::VK_ESCAPE);
+    EXPECT_EQ(Focused(), hungry);
+    // Arrows it leaves to the form would move the focus, but it claims them with its dialog code.
+    tester.Press(platform::VK_DOWN);
+    EXPECT_EQ(Focused(), hungry);
+    EXPECT_EQ(keys, (std::vector<platform::WORD>{platform::VK_TAB, platform::VK_RETURN, platform::VK_ESCAPE,
+                                                  platform::VK_DOWN}));
+    // A plain control leaves Tab to the form.
+    form->d->SetFocus();
+    tester.Press(platform::VK_TAB);
+    EXPECT_NE(Focused(), form->d);
+}
