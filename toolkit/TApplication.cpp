@@ -11,6 +11,8 @@
 #include "toolkit/TScreen.h"
 #include "toolkit/UtilWindow.h"
 
+#include <exception>
+
 namespace toolkit {
 
 using namespace platform;
@@ -156,6 +158,8 @@ String TApplication::Title() const
 
 void TApplication::HandleException(TObject* sender)
 {
+    if (!std::current_exception())
+        return;
     Exception e = CurrentExceptionAsException();
     if (OnException) {
         try {
@@ -171,6 +175,8 @@ void TApplication::HandleException(TObject* sender)
 
 void TApplication::HandleCurrentException(TObject* sender)
 {
+    if (!std::current_exception())
+        return;
     if (Application) {
         Application->HandleException(sender);
         return;
