@@ -408,3 +408,25 @@ TEST_F(FormTest, AFormMadeVisibleWhileBuiltIsShownOnceCompleteAndPlainNewFormsCo
     GetClientRect(plain->Handle(), &client);
     EXPECT_EQ(client.Width(), 659);
 }
+
+TEST_F(FormTest, TheWindowShowsTheFormsIconOrElseTheApplicationsIcon)
+{
+    FormTester tester;
+    TFirstForm* main = nullptr;
+    TSecondForm* second = nullptr;
+    tester.App().CreateForm(main);
+    tester.App().CreateForm(second);
+    Bitmap appIcon(16, 16);
+    appIcon.Fill(MakePixel(0, 0, 255));
+    tester.App().Icon()->SetBitmap(appIcon);
+    Bitmap own(64, 64);
+    own.Fill(MakePixel(255, 0, 0));
+    main->Icon()->SetBitmap(own);
+    main->Show();
+    second->Show();
+    tester.Pump();
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessage(main->Handle(), WM_GETICON, ICON_BIG, 0)), main->Icon()->Handle());
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessage(second->Handle(), WM_GETICON, ICON_BIG, 0)),
+              tester.App().Icon()->Handle());
+    EXPECT_EQ(main->Icon()->Handle()->Width(), 64);
+}
