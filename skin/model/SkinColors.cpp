@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 using platform::PixelBGRA;
 
@@ -52,7 +53,10 @@ Rgb HueRgb(Rgb c, int offset)
     }
 }
 
-int SaturationDelta(int saturation) { return std::clamp(saturation * 255 / 100, -255, 255); }
+int SaturationDelta(int saturation)
+{
+    return int(std::clamp<std::int64_t>(std::int64_t(saturation) * 255 / 100, -255, 255));
+}
 
 Rgb SaturationRgb(Rgb c, int d)
 {
@@ -63,7 +67,8 @@ Rgb SaturationRgb(Rgb c, int d)
 
 int BrightnessChannel(int c, int b)
 {
-    return b > 0 ? std::min(255, c + b * c / 256) : std::max(0, c - (-b) * c / 256);
+    const std::int64_t change = std::int64_t(b < 0 ? -std::int64_t(b) : b) * c / 256;
+    return int(b > 0 ? std::min<std::int64_t>(255, c + change) : std::max<std::int64_t>(0, c - change));
 }
 
 template <typename F>

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace skin;
 using namespace skintest;
 using platform::MakePixel;
@@ -414,6 +416,11 @@ TEST(SkinModelColors, FormulasOnColours)
     EXPECT_EQ(ChangeBrightness(platform::RGB(200, 100, 0), 50), int(platform::RGB(239, 119, 0)));
     EXPECT_EQ(ChangeBrightness(platform::RGB(200, 100, 0), -50), int(platform::RGB(161, 81, 0)));
     EXPECT_EQ(ChangeBrightness(platform::RGB(255, 250, 1), 100), int(platform::RGB(255, 255, 1)));
+    // Values far outside the manager's limits neither overflow nor leave 0..255.
+    EXPECT_EQ(ChangeSaturation(platform::RGB(200, 100, 50), INT_MAX), ChangeSaturation(platform::RGB(200, 100, 50), 100));
+    EXPECT_EQ(ChangeBrightness(platform::RGB(200, 100, 1), INT_MAX), int(platform::RGB(255, 255, 255)));
+    EXPECT_EQ(ChangeBrightness(platform::RGB(200, 100, 1), INT_MIN), 0);
+    EXPECT_EQ(ChangeHue(0x0000FF, INT_MIN), ChangeHue(0x0000FF, INT_MIN % 360));
     EXPECT_EQ(PremultiplyPixel(0x00FFFFFF), 0u);
     EXPECT_EQ(PremultiplyPixel(MakePixel(255, 128, 0, 255)), MakePixel(254, 127, 0, 255));
 }
