@@ -1,5 +1,7 @@
 #include "skin/model/TsSkinModel.h"
 
+#include "skin/options/SkinLookups.h"
+
 #include "platform/SystemMetrics.h"
 
 namespace skin {
@@ -61,12 +63,12 @@ int TsSkinModel::FindOwnMask(int skinIndex, std::string_view propName, bool text
     return -1;
 }
 
-// A parent naming the section itself ends the walk; so does a chain longer than the section
-// count, which can only be a loop.
+// A parent naming the section itself ends the walk; so does a chain longer than the options
+// lookups follow, which also ends every loop.
 int TsSkinModel::FindWithParents(int skinIndex, std::string_view skinSection, std::string_view propName,
                                  bool texturesOnly) const
 {
-    for (std::size_t steps = 0; steps <= gd.size() && skinIndex >= 0; ++steps) {
+    for (int steps = 0; steps < MaxParentChain && skinIndex >= 0; ++steps) {
         const int found = FindOwnMask(skinIndex, propName, texturesOnly);
         if (found >= 0)
             return found;

@@ -13,25 +13,10 @@ namespace {
 template <typename Visit>
 bool WalkChain(const SkinIniFile& ini, std::string_view section, Visit&& visit)
 {
+    std::array<int, MaxParentChain> seen{};
     int index = ini.IndexOfSection(section);
-    std::array<int, 16> seenSmall{};
-    std::vector<int> seenMore;
-    std::size_t seenCount = 0;
-    auto seen = [&](int i) {
-        for (std::size_t k = 0; k < std::min(seenCount, seenSmall.size()); ++k)
-            if (seenSmall[k] == i)
-                return true;
-        return std::find(seenMore.begin(), seenMore.end(), i) != seenMore.end();
-    };
-    auto remember = [&](int i) {
-        if (seenCount < seenSmall.size())
-            seenSmall[seenCount] = i;
-        else
-            seenMore.push_back(i);
-        ++seenCount;
-    };
-    while (index >= 0) {
-        remember(index);
+    for (int depth = 0; index >= 0 && depth < MaxParentChain; ++depth) {
+        seen[std::size_t(depth)] = index;
         const SkinIniFile::Section& s = ini.Sections()[std::size_t(index)];
         if (visit(s))
             return true;
@@ -39,7 +24,7 @@ bool WalkChain(const SkinIniFile& ini, std::string_view section, Visit&& visit)
         if (!parent || parent->empty() || *parent == s.Name)
             return false;
         index = ini.IndexOfSection(*parent);
-        if (index >= 0 && seen(index))
+        if (std::find(seen.begin(), seen.begin() + depth + 1, index) != seen.begin() + depth + 1)
             return false;
     }
     return false;

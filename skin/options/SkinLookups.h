@@ -9,6 +9,10 @@
 
 namespace skin {
 
+// A PARENTCLASS chain is followed through at most this many sections (stored skins use a handful);
+// longer chains, and chains that return to a section already visited, end there.
+inline constexpr int MaxParentChain = 64;
+
 // The first non-negative integer found along the chain, else def; never above maximum.
 int FindInteger(const SkinIniFile& ini, std::string_view section, std::string_view key, int def,
                 int maximum = INT_MAX);

@@ -196,3 +196,13 @@ TEST(ValueForms, GradientGroupsOfFive)
     EXPECT_EQ(g[0].Mode1, 1);
     EXPECT_EQ(g[0].Mode2, 0);
 }
+
+TEST(OptionsLookups, LongChainsEndAfterTheLimit)
+{
+    std::string text = "[S0]\r\nX=5\r\n";
+    for (int i = 1; i <= MaxParentChain + 10; ++i)
+        text += "[S" + std::to_string(i) + "]\r\nPARENTCLASS=S" + std::to_string(i - 1) + "\r\n";
+    SkinIniFile ini{std::move(text)};
+    EXPECT_EQ(FindInteger(ini, "S" + std::to_string(MaxParentChain - 1), "X", 1), 5);
+    EXPECT_EQ(FindInteger(ini, "S" + std::to_string(MaxParentChain), "X", 1), 1);
+}
