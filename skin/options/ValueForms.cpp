@@ -120,8 +120,10 @@ ExternalValue ParseExternalValue(std::string_view value)
 
 void WidthsFromImage(ExternalValue& value, int imageWidth, int imageHeight)
 {
-    value.WL = value.WR = SafeDiv(imageWidth, value.ImageCount * 3);
-    value.WT = value.WB = SafeDiv(imageHeight, (value.MaskType + 1) * 3);
+    // The counts come from the text unchecked: the divisors are formed in 64 bits.
+    auto divide = [](int size, std::int64_t divisor) { return divisor == 0 ? 0 : int(size / divisor); };
+    value.WL = value.WR = divide(imageWidth, std::int64_t(value.ImageCount) * 3);
+    value.WT = value.WB = divide(imageHeight, (std::int64_t(value.MaskType) + 1) * 3);
 }
 
 std::vector<TsGradPie> ParseGradientData(std::string_view value)

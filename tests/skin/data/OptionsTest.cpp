@@ -171,6 +171,16 @@ TEST(ValueForms, ExternalImageWords)
     EXPECT_EQ(e.WT, 6);  // 40 / (2 * 3)
     EXPECT_EQ(e.DrawMode, 0);
 
+    // Counts near the integer limits divide without overflowing.
+    e = ParseExternalValue("!A.PNG!2147483647!2147483647!0");
+    WidthsFromImage(e, 90, 40);
+    EXPECT_EQ(e.WL, 0);
+    EXPECT_EQ(e.WT, 0);
+    e = ParseExternalValue("!A.PNG!-2147483648!-2147483648!0");
+    WidthsFromImage(e, 90, 40);
+    EXPECT_EQ(e.WL, 0);
+    EXPECT_EQ(e.WT, 0);
+
     e = ParseExternalValue("!A.PNG!X!Y!-2");
     EXPECT_EQ(e.ImageCount, 0);
     EXPECT_EQ(e.Kind, TacImgType::itisaBorder);
