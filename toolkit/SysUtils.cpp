@@ -79,13 +79,13 @@ String Format(StringView format, std::initializer_list<StringView> args)
     auto next = args.begin();
     for (std::size_t i = 0; i < format.size(); ++i) {
         if (format[i] == u'%' && i + 1 < format.size()) {
-            WCHAR spec = format[i + 1];
-            if (spec == u'%') {
+            WCHAR conversion = format[i + 1];
+            if (conversion == u'%') {
                 out += u'%';
                 ++i;
                 continue;
             }
-            if (spec == u's' || spec == u'd') {
+            if (conversion == u's' || conversion == u'd') {
                 if (next != args.end())
                     out += *next++;
                 ++i;

@@ -253,7 +253,7 @@ typedef struct _cef_key_event_t {
 typedef void* cef_event_handle_t;
 
 typedef struct _cef_urlparts_t {
-    cef_string_t spec;
+    cef_string_t full_url;
     cef_string_t scheme;
     cef_string_t username;
     cef_string_t password;

@@ -18,18 +18,18 @@ Bytes Pixels32(std::initializer_list<std::uint32_t> values)
 
 TEST(BmpReader, SpareByteOf32BitPixelsIsAlphaOnlyWhenSomePixelSetsIt)
 {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitCount = 32;
-    spec.pixels = Pixels32({0x00112233, 0x00445566});
-    DecodedImage opaque = DecodeBmp(MakeBmp(spec));
+    BmpSpec layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.bitCount = 32;
+    layout.pixels = Pixels32({0x00112233, 0x00445566});
+    DecodedImage opaque = DecodeBmp(MakeBmp(layout));
     EXPECT_FALSE(opaque.hasAlpha);
     EXPECT_EQ(opaque.bitmap.Pixel(0, 0), MakePixel(0x11, 0x22, 0x33, 255));
     EXPECT_EQ(opaque.bitmap.Pixel(1, 0), MakePixel(0x44, 0x55, 0x66, 255));
 
-    spec.pixels = Pixels32({0x80112233, 0x00445566});
-    DecodedImage translucent = DecodeBmp(MakeBmp(spec));
+    layout.pixels = Pixels32({0x80112233, 0x00445566});
+    DecodedImage translucent = DecodeBmp(MakeBmp(layout));
     EXPECT_TRUE(translucent.hasAlpha);
     EXPECT_EQ(translucent.bitmap.Pixel(0, 0), MakePixel(0x11, 0x22, 0x33, 0x80));
     EXPECT_EQ(translucent.bitmap.Pixel(1, 0), MakePixel(0x44, 0x55, 0x66, 0));
@@ -38,30 +38,30 @@ TEST(BmpReader, SpareByteOf32BitPixelsIsAlphaOnlyWhenSomePixelSetsIt)
 
 TEST(BmpReader, AlphaMaskOfAV5HeaderIsUsedEvenWhenAllZero)
 {
-    BmpSpec spec;
-    spec.headerSize = 124;
-    spec.width = 1;
-    spec.height = 1;
-    spec.bitCount = 32;
-    spec.compression = 3; // bit fields
-    spec.masks = Pixels32({0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000});
-    spec.pixels = Pixels32({0x00FF00FF});
-    DecodedImage image = DecodeBmp(MakeBmp(spec));
+    BmpSpec layout;
+    layout.headerSize = 124;
+    layout.width = 1;
+    layout.height = 1;
+    layout.bitCount = 32;
+    layout.compression = 3; // bit fields
+    layout.masks = Pixels32({0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000});
+    layout.pixels = Pixels32({0x00FF00FF});
+    DecodedImage image = DecodeBmp(MakeBmp(layout));
     EXPECT_TRUE(image.hasAlpha);
     EXPECT_EQ(image.bitmap.Pixel(0, 0), MakePixel(255, 0, 255, 0));
 }
 
 TEST(BmpReader, SixteenBitMasksScaleToTheFullRange)
 {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.bitCount = 16;
-    spec.compression = 3;
-    spec.masks = Pixels32({0xF800, 0x07E0, 0x001F}); // 5-6-5
+    BmpSpec layout;
+    layout.width = 3;
+    layout.height = 1;
+    layout.bitCount = 16;
+    layout.compression = 3;
+    layout.masks = Pixels32({0xF800, 0x07E0, 0x001F}); // 5-6-5
     // white, the smallest non-zero step of each channel, and the middle values
-    spec.pixels = {0xFF, 0xFF, 0x21, 0x08, 0xEF, 0x7B, 0, 0};
-    Bitmap bitmap = DecodeBmp(MakeBmp(spec)).bitmap;
+    layout.pixels = {0xFF, 0xFF, 0x21, 0x08, 0xEF, 0x7B, 0, 0};
+    Bitmap bitmap = DecodeBmp(MakeBmp(layout)).bitmap;
     EXPECT_EQ(bitmap.Pixel(0, 0), MakePixel(255, 255, 255));
     EXPECT_EQ(bitmap.Pixel(1, 0), MakePixel(8, 4, 8));       // 1/31 and 1/63 of 255, rounded
     EXPECT_EQ(bitmap.Pixel(2, 0), MakePixel(123, 125, 123)); // 15/31 and 31/63 of 255, rounded
@@ -69,16 +69,16 @@ TEST(BmpReader, SixteenBitMasksScaleToTheFullRange)
 
 TEST(BmpReader, RunLengthGapsStayTransparent)
 {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    spec.bitCount = 8;
-    spec.compression = 1; // RLE8
-    spec.colorsUsed = 2;
-    spec.palette = {0, 0, 255, 0, 0, 255, 0, 0}; // red, green
+    BmpSpec layout;
+    layout.width = 4;
+    layout.height = 2;
+    layout.bitCount = 8;
+    layout.compression = 1; // RLE8
+    layout.colorsUsed = 2;
+    layout.palette = {0, 0, 255, 0, 0, 255, 0, 0}; // red, green
     // bottom line: two red, then a delta of one column and one line; top line: one green, end
-    spec.pixels = {2, 0, 0, 2, 1, 1, 1, 1, 0, 1};
-    DecodedImage image = DecodeBmp(MakeBmp(spec));
+    layout.pixels = {2, 0, 0, 2, 1, 1, 1, 1, 0, 1};
+    DecodedImage image = DecodeBmp(MakeBmp(layout));
     EXPECT_TRUE(image.hasAlpha);
     const PixelBGRA red = MakePixel(255, 0, 0), green = MakePixel(0, 255, 0);
     EXPECT_EQ(image.bitmap.Pixel(0, 1), red);
@@ -101,16 +101,16 @@ TEST(BmpReader, AbsurdSizesAreRefusedBeforeAllocating)
     for (Case c : {Case{40000, 10, 0, 24}, Case{10, -40000, 0, 24}, Case{20000, 20000, 0, 8},
                    Case{32768, 32768, 1, 8}, Case{0x7FFFFFFF, 0x7FFFFFFF, 0, 32}}) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
-        BmpSpec spec;
-        spec.width = c.width;
-        spec.height = c.height;
-        spec.bitCount = c.bitCount;
-        spec.compression = c.compression;
+        BmpSpec layout;
+        layout.width = c.width;
+        layout.height = c.height;
+        layout.bitCount = c.bitCount;
+        layout.compression = c.compression;
         if (c.bitCount == 8)
-            spec.palette = Bytes(8, 0);
-        spec.colorsUsed = c.bitCount == 8 ? 2 : 0;
-        spec.pixels = Bytes(64, 0);
-        Bytes file = MakeBmp(spec);
+            layout.palette = Bytes(8, 0);
+        layout.colorsUsed = c.bitCount == 8 ? 2 : 0;
+        layout.pixels = Bytes(64, 0);
+        Bytes file = MakeBmp(layout);
         ResetLargestAllocation();
         try {
             DecodeBmp(file);
@@ -124,14 +124,14 @@ TEST(BmpReader, AbsurdSizesAreRefusedBeforeAllocating)
 
 TEST(BmpReader, CoreHeaderWithThreeBytePalette)
 {
-    BmpSpec spec;
-    spec.headerSize = 12;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitCount = 1;
-    spec.palette = {0x10, 0x20, 0x30, 0x40, 0x50, 0x60};
-    spec.pixels = {0x40, 0, 0, 0}; // second pixel uses colour 1
-    Bitmap bitmap = DecodeBmp(MakeBmp(spec)).bitmap;
+    BmpSpec layout;
+    layout.headerSize = 12;
+    layout.width = 2;
+    layout.height = 1;
+    layout.bitCount = 1;
+    layout.palette = {0x10, 0x20, 0x30, 0x40, 0x50, 0x60};
+    layout.pixels = {0x40, 0, 0, 0}; // second pixel uses colour 1
+    Bitmap bitmap = DecodeBmp(MakeBmp(layout)).bitmap;
     EXPECT_EQ(bitmap.Pixel(0, 0), MakePixel(0x30, 0x20, 0x10));
     EXPECT_EQ(bitmap.Pixel(1, 0), MakePixel(0x60, 0x50, 0x40));
 }

@@ -108,21 +108,21 @@ const PixelBGRA NearFuchsia = MakePixel(254, 0, 255);
 
 TEST(ImageFile, SkinViewMakesFuchsiaTransparentInPicturesWithoutAlpha)
 {
-    BmpSpec spec; // 24 bits per pixel, 3 x 1
-    spec.width = 3;
-    spec.pixels = {255, 0, 255, 255, 0, 254, 1, 2, 3, 0, 0, 0};
-    Bitmap skin = ToSkinBitmap(DecodeBmp(MakeBmp(spec)));
+    BmpSpec layout; // 24 bits per pixel, 3 x 1
+    layout.width = 3;
+    layout.pixels = {255, 0, 255, 255, 0, 254, 1, 2, 3, 0, 0, 0};
+    Bitmap skin = ToSkinBitmap(DecodeBmp(MakeBmp(layout)));
     EXPECT_EQ(skin.Pixel(0, 0), MakePixel(255, 0, 255, 0));
     EXPECT_EQ(skin.Pixel(1, 0), NearFuchsia);
     EXPECT_EQ(skin.Pixel(2, 0), MakePixel(3, 2, 1, 255));
 
     // A run-length gap is opaque black to the skin engine.
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.colorsUsed = 1;
-    spec.palette = {255, 0, 255, 0};
-    spec.pixels = {1, 0, 0, 1};
-    skin = ToSkinBitmap(DecodeBmp(MakeBmp(spec)));
+    layout.bitCount = 8;
+    layout.compression = 1;
+    layout.colorsUsed = 1;
+    layout.palette = {255, 0, 255, 0};
+    layout.pixels = {1, 0, 0, 1};
+    skin = ToSkinBitmap(DecodeBmp(MakeBmp(layout)));
     EXPECT_EQ(skin.Pixel(0, 0), MakePixel(255, 0, 255, 0));
     EXPECT_EQ(skin.Pixel(1, 0), MakePixel(0, 0, 0, 255));
 
@@ -145,11 +145,11 @@ TEST(ImageFile, SkinViewKeepsThirtyTwoBitPictures)
     EXPECT_EQ(ToSkinBitmap(DecodePng(EncodePng(bitmap))), bitmap);
 
     // A 32-bit bitmap without alpha stays opaque, fuchsia included.
-    BmpSpec spec;
-    spec.width = 1;
-    spec.bitCount = 32;
-    spec.pixels = {255, 0, 255, 0};
-    EXPECT_EQ(ToSkinBitmap(DecodeBmp(MakeBmp(spec))).Pixel(0, 0), Fuchsia);
+    BmpSpec layout;
+    layout.width = 1;
+    layout.bitCount = 32;
+    layout.pixels = {255, 0, 255, 0};
+    EXPECT_EQ(ToSkinBitmap(DecodeBmp(MakeBmp(layout))).Pixel(0, 0), Fuchsia);
 }
 
 } // namespace

@@ -113,28 +113,28 @@ extern "C" void TestPngWrite(png_structp png, png_bytep data, png_size_t size)
 
 extern "C" void TestPngFlush(png_structp) {}
 
-bool WriteSpec(png_structp png, png_infop info, const PngSpec* spec, png_bytepp rows)
+bool WriteSpec(png_structp png, png_infop info, const PngSpec* layout, png_bytepp rows)
 {
     if (setjmp(png_jmpbuf(png)))
         return false;
-    png_set_IHDR(png, info, png_uint_32(spec->width), png_uint_32(spec->height), spec->bitDepth, spec->colorType,
-                 spec->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, png_uint_32(layout->width), png_uint_32(layout->height), layout->bitDepth, layout->colorType,
+                 layout->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    if (!spec->paletteRgb.empty())
-        png_set_PLTE(png, info, reinterpret_cast<png_const_colorp>(spec->paletteRgb.data()),
-                     int(spec->paletteRgb.size() / 3));
-    if (!spec->paletteAlpha.empty())
-        png_set_tRNS(png, info, spec->paletteAlpha.data(), int(spec->paletteAlpha.size()), nullptr);
-    if (spec->colorKey) {
+    if (!layout->paletteRgb.empty())
+        png_set_PLTE(png, info, reinterpret_cast<png_const_colorp>(layout->paletteRgb.data()),
+                     int(layout->paletteRgb.size() / 3));
+    if (!layout->paletteAlpha.empty())
+        png_set_tRNS(png, info, layout->paletteAlpha.data(), int(layout->paletteAlpha.size()), nullptr);
+    if (layout->colorKey) {
         png_color_16 key{};
-        key.red = spec->keyRed;
-        key.green = spec->keyGreen;
-        key.blue = spec->keyBlue;
-        key.gray = spec->keyGray;
+        key.red = layout->keyRed;
+        key.green = layout->keyGreen;
+        key.blue = layout->keyBlue;
+        key.gray = layout->keyGray;
         png_set_tRNS(png, info, nullptr, 0, &key);
     }
     png_write_info(png, info);
-    if (spec->bitDepth == 16)
+    if (layout->bitDepth == 16)
         png_set_swap(png); // rows hold 16-bit samples in machine order
     png_set_interlace_handling(png);
     png_write_image(png, rows);
@@ -144,17 +144,17 @@ bool WriteSpec(png_structp png, png_infop info, const PngSpec* spec, png_bytepp 
 
 } // namespace
 
-Bytes MakePng(const PngSpec& spec)
+Bytes MakePng(const PngSpec& layout)
 {
     PngOut out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, TestPngWrite, TestPngFlush);
-    std::vector<Bytes> rows = spec.rows;
+    std::vector<Bytes> rows = layout.rows;
     std::vector<png_bytep> pointers;
     for (Bytes& row : rows)
         pointers.push_back(row.data());
-    bool written = WriteSpec(png, info, &spec, pointers.data());
+    bool written = WriteSpec(png, info, &layout, pointers.data());
     png_destroy_write_struct(&png, &info);
     if (!written)
         throw std::runtime_error("the test PNG could not be written");
@@ -230,11 +230,11 @@ Bytes MakeJpeg(int width, int height, JpegKind kind, bool progressive, const Byt
 
 // ---- BMP
 
-Bytes MakeBmp(const BmpSpec& spec)
+Bytes MakeBmp(const BmpSpec& layout)
 {
-    const DWORD hs = spec.headerSize;
+    const DWORD hs = layout.headerSize;
     const bool masksInHeader = hs >= 52;
-    const std::size_t offBits = 14 + hs + (masksInHeader ? 0 : spec.masks.size()) + spec.palette.size();
+    const std::size_t offBits = 14 + hs + (masksInHeader ? 0 : layout.masks.size()) + layout.palette.size();
     Bytes out(offBits, 0);
     auto put16 = [&](std::size_t at, WORD v) { out[at] = BYTE(v); out[at + 1] = BYTE(v >> 8); };
     auto put32 = [&](std::size_t at, DWORD v) {
@@ -243,34 +243,34 @@ Bytes MakeBmp(const BmpSpec& spec)
     };
     out[0] = 'B';
     out[1] = 'M';
-    put32(2, DWORD(offBits + spec.pixels.size()));
+    put32(2, DWORD(offBits + layout.pixels.size()));
     put32(10, DWORD(offBits));
     put32(14, hs);
     if (hs == 12) {
-        put16(18, WORD(spec.width));
-        put16(20, WORD(spec.height));
+        put16(18, WORD(layout.width));
+        put16(20, WORD(layout.height));
         put16(22, 1);
-        put16(24, spec.bitCount);
+        put16(24, layout.bitCount);
     } else {
-        put32(18, DWORD(spec.width));
-        put32(22, DWORD(spec.height));
+        put32(18, DWORD(layout.width));
+        put32(22, DWORD(layout.height));
         put16(26, 1);
-        put16(28, spec.bitCount);
-        put32(30, spec.compression);
-        put32(34, DWORD(spec.pixels.size()));
+        put16(28, layout.bitCount);
+        put32(30, layout.compression);
+        put32(34, DWORD(layout.pixels.size()));
         put32(38, 2835);
         put32(42, 2835);
-        put32(46, spec.colorsUsed);
+        put32(46, layout.colorsUsed);
     }
     std::size_t at = 14 + hs;
     if (masksInHeader)
-        std::copy(spec.masks.begin(), spec.masks.end(), out.begin() + 54);
+        std::copy(layout.masks.begin(), layout.masks.end(), out.begin() + 54);
     else {
-        std::copy(spec.masks.begin(), spec.masks.end(), out.begin() + std::ptrdiff_t(at));
-        at += spec.masks.size();
+        std::copy(layout.masks.begin(), layout.masks.end(), out.begin() + std::ptrdiff_t(at));
+        at += layout.masks.size();
     }
-    std::copy(spec.palette.begin(), spec.palette.end(), out.begin() + std::ptrdiff_t(at));
-    out.insert(out.end(), spec.pixels.begin(), spec.pixels.end());
+    std::copy(layout.palette.begin(), layout.palette.end(), out.begin() + std::ptrdiff_t(at));
+    out.insert(out.end(), layout.pixels.begin(), layout.pixels.end());
     return out;
 }
 

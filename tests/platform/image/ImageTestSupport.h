@@ -35,7 +35,7 @@ struct PngSpec {
     bool colorKey = false; // tRNS of a grey or RGB picture
     std::uint16_t keyRed = 0, keyGreen = 0, keyBlue = 0, keyGray = 0;
 };
-Bytes MakePng(const PngSpec& spec);
+Bytes MakePng(const PngSpec& layout);
 
 // A PNG made of raw chunks, for headers that libpng would refuse to write.
 Bytes MakeRawPng(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType, const Bytes& idatPayload);
@@ -55,7 +55,7 @@ struct BmpSpec {
     Bytes palette;
     Bytes pixels;
 };
-Bytes MakeBmp(const BmpSpec& spec);
+Bytes MakeBmp(const BmpSpec& layout);
 
 // The largest single operator new request since the last reset.
 void ResetLargestAllocation();

@@ -34,10 +34,10 @@ ToolRun RunTool(const std::string& arguments, const std::string& folder)
 TEST(LumoSkinDecode, WritesThePictureAsTheSkinEngineSeesIt)
 {
     std::string folder = TempFolder("tool");
-    BmpSpec spec; // 24-bit: fuchsia, then grey
-    spec.width = 2;
-    spec.pixels = {255, 0, 255, 128, 128, 128, 0, 0};
-    WriteFile(folder + "/in.bmp", MakeBmp(spec));
+    BmpSpec layout; // 24-bit: fuchsia, then grey
+    layout.width = 2;
+    layout.pixels = {255, 0, 255, 128, 128, 128, 0, 0};
+    WriteFile(folder + "/in.bmp", MakeBmp(layout));
 
     ToolRun run = RunTool("decode " + folder + "/in.bmp " + folder + "/out.png", folder);
     EXPECT_EQ(run.exitCode, 0) << run.err;

@@ -12,11 +12,11 @@ namespace {
 // bottom row down. Returns the packed rows and the expected 8-bit greys.
 PngSpec GreyRamp(int bitDepth, std::vector<int>* greys)
 {
-    PngSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    spec.colorType = PNG_COLOR_TYPE_GRAY;
-    spec.bitDepth = bitDepth;
+    PngSpec layout;
+    layout.width = 4;
+    layout.height = 2;
+    layout.colorType = PNG_COLOR_TYPE_GRAY;
+    layout.bitDepth = bitDepth;
     const int max = (1 << bitDepth) - 1;
     for (int y = 0; y < 2; ++y) {
         Bytes row((4 * bitDepth + 7) / 8, 0);
@@ -30,9 +30,9 @@ PngSpec GreyRamp(int bitDepth, std::vector<int>* greys)
                 row[std::size_t(x * bitDepth / 8)] |= std::uint8_t(v << (8 - bitDepth - x * bitDepth % 8));
             }
         }
-        spec.rows.push_back(row);
+        layout.rows.push_back(row);
     }
-    return spec;
+    return layout;
 }
 
 TEST(PngCodec, GreyAtEveryBitDepth)
@@ -77,18 +77,18 @@ TEST(PngCodec, PaletteAtEveryBitDepthWithTransparency)
 {
     for (int depth : {1, 2, 4, 8}) {
         SCOPED_TRACE(depth);
-        PngSpec spec;
-        spec.width = 2;
-        spec.height = 1;
-        spec.colorType = PNG_COLOR_TYPE_PALETTE;
-        spec.bitDepth = depth;
-        spec.paletteRgb = {255, 0, 255, 10, 20, 30};
-        spec.paletteAlpha = {0}; // entry 0 transparent, entry 1 opaque by omission
+        PngSpec layout;
+        layout.width = 2;
+        layout.height = 1;
+        layout.colorType = PNG_COLOR_TYPE_PALETTE;
+        layout.bitDepth = depth;
+        layout.paletteRgb = {255, 0, 255, 10, 20, 30};
+        layout.paletteAlpha = {0}; // entry 0 transparent, entry 1 opaque by omission
         if (depth == 8)
-            spec.rows = {{0, 1}};
+            layout.rows = {{0, 1}};
         else
-            spec.rows = {{std::uint8_t(1 << (8 - 2 * depth))}}; // pixels 0 and 1, packed
-        DecodedImage image = DecodePng(MakePng(spec));
+            layout.rows = {{std::uint8_t(1 << (8 - 2 * depth))}}; // pixels 0 and 1, packed
+        DecodedImage image = DecodePng(MakePng(layout));
         EXPECT_EQ(image.bitsPerPixel, depth);
         EXPECT_TRUE(image.hasAlpha);
         EXPECT_EQ(image.bitmap.Pixel(0, 0), MakePixel(255, 0, 255, 0));
@@ -127,19 +127,19 @@ TEST(PngCodec, RgbAndRgbaAt8And16Bits)
 
 TEST(PngCodec, InterlacedEqualsPlain)
 {
-    PngSpec spec;
-    spec.width = 13;
-    spec.height = 11;
-    spec.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
-    for (int y = 0; y < spec.height; ++y) {
+    PngSpec layout;
+    layout.width = 13;
+    layout.height = 11;
+    layout.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
+    for (int y = 0; y < layout.height; ++y) {
         Bytes row;
-        for (int x = 0; x < spec.width; ++x)
+        for (int x = 0; x < layout.width; ++x)
             row.insert(row.end(), {std::uint8_t(x * 19), std::uint8_t(y * 23), std::uint8_t(x * y), std::uint8_t(200 + x)});
-        spec.rows.push_back(row);
+        layout.rows.push_back(row);
     }
-    Bitmap plain = DecodePng(MakePng(spec)).bitmap;
-    spec.interlaced = true;
-    Bytes interlaced = MakePng(spec);
+    Bitmap plain = DecodePng(MakePng(layout)).bitmap;
+    layout.interlaced = true;
+    Bytes interlaced = MakePng(layout);
     EXPECT_EQ(interlaced[28], 1); // the header's interlace method
     EXPECT_TRUE(SamePicture(DecodePng(interlaced).bitmap, plain));
     EXPECT_EQ(plain.Pixel(12, 10), MakePixel(12 * 19, 10 * 23, 120, 212));
