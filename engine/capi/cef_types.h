@@ -263,6 +263,31 @@ typedef struct _cef_urlparts_t {
     cef_string_t query;
 } cef_urlparts_t;
 
+/* Context-menu command numbers. The engine's own commands have fixed numbers; commands of the
+ * engine's menu without such a number come from the block starting at MENU_ID_ENGINE_FIRST (the
+ * engine library's README lists them); the program's own items use the user block. */
+typedef enum {
+    MENU_ID_BACK = 100,
+    MENU_ID_FORWARD = 101,
+    MENU_ID_RELOAD = 102,
+    MENU_ID_RELOAD_NOCACHE = 103,
+    MENU_ID_STOPLOAD = 104,
+    MENU_ID_UNDO = 110,
+    MENU_ID_REDO = 111,
+    MENU_ID_CUT = 112,
+    MENU_ID_COPY = 113,
+    MENU_ID_PASTE = 114,
+    MENU_ID_DELETE = 115,
+    MENU_ID_SELECT_ALL = 116,
+    MENU_ID_FIND = 130,
+    MENU_ID_PRINT = 131,
+    MENU_ID_VIEW_SOURCE = 132,
+    MENU_ID_ENGINE_FIRST = 200,
+    MENU_ID_ENGINE_LAST = 299,
+    MENU_ID_USER_FIRST = 26500,
+    MENU_ID_USER_LAST = 28500
+} cef_menu_id_t;
+
 #ifdef __cplusplus
 }
 #endif
