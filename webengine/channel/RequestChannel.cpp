@@ -1,0 +1,372 @@
+// The IO thread: one poll() over the wake-up counter, the listening socket and every web
+// process's connection. Sockets are non-blocking so that one slow or broken web process never
+// holds up the others; a connection that breaks the framing is closed, which its web process
+// reads as "cancel" for the question it was waiting on.
+#include "webengine/channel/RequestChannel.h"
+
+#include "webengine/channel/RequestProtocol.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <utility>
+#include <vector>
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace webengine {
+
+namespace {
+
+// Answers not yet taken by a web process that keeps asking without reading; past this much the
+// connection is not read until the answers are gone.
+constexpr size_t OutputLimit = 64 * 1024;
+constexpr size_t ReadChunk = 64 * 1024;
+
+struct Connection {
+    int fd = -1;
+    std::string input;  // the unanswered part of what the web process sent
+    std::string output; // answers not yet written
+};
+
+bool Fail(std::string* error, std::string text)
+{
+    if (error)
+        *error = std::move(text);
+    return false;
+}
+
+std::string ErrnoText(const char* what)
+{
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+void CloseFd(int& fd)
+{
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+}
+
+bool IsValidUtf8(std::string_view s)
+{
+    size_t i = 0;
+    while (i < s.size()) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
+        if (extra < 0 || i + size_t(extra) >= s.size())
+            return false;
+        char32_t cp = c & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            unsigned char next = static_cast<unsigned char>(s[i + size_t(k)]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+        if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += size_t(extra) + 1;
+    }
+    return true;
+}
+
+// A private folder for the socket: the user's runtime folder when it is usable, else /tmp.
+std::string MakePrivateFolder(std::string* error)
+{
+    std::vector<std::string> bases;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && runtime[0] == '/')
+        bases.emplace_back(runtime);
+    bases.emplace_back("/tmp");
+    std::string lastError = "no folder for the request socket";
+    for (const auto& base : bases) {
+        std::string folder = base + "/lumo-requests-XXXXXX";
+        if (folder.size() + 1 + std::strlen(RequestProtocol::SocketName) >= sizeof(sockaddr_un::sun_path)) {
+            lastError = "the request socket's path would be too long under " + base;
+            continue;
+        }
+        if (!::mkdtemp(folder.data())) {
+            lastError = ErrnoText(("cannot make a folder under " + base).c_str());
+            continue;
+        }
+        // mkdtemp's mode is narrowed by the umask; the owner needs all of it.
+        if (::chmod(folder.c_str(), 0700) != 0) {
+            lastError = ErrnoText("cannot set the request folder's mode");
+            ::rmdir(folder.c_str());
+            continue;
+        }
+        return folder;
+    }
+    Fail(error, lastError);
+    return {};
+}
+
+} // namespace
+
+struct RequestChannel::Impl {
+    RequestDecider decide;
+    std::string folder;
+    std::string socketPath;
+    int listenFd = -1;
+    int wakeFd = -1;
+    std::thread io;
+    std::thread::id ioId;
+    std::atomic<bool> running{false};
+    std::vector<Connection> connections; // the IO thread's alone
+
+    void Run();
+    void AcceptAll();
+    bool Read(Connection& connection);
+    bool AnswerQuestions(Connection& connection);
+    bool Flush(Connection& connection);
+    bool Decide(uint64_t pageId, std::string_view url);
+    void RemoveFiles();
+};
+
+void RequestChannel::Impl::Run()
+{
+    std::vector<pollfd> fds;
+    for (;;) {
+        fds.clear();
+        fds.push_back({wakeFd, POLLIN, 0});
+        fds.push_back({listenFd, POLLIN, 0});
+        for (const auto& connection : connections) {
+            short events = connection.output.size() < OutputLimit ? POLLIN : 0;
+            if (!connection.output.empty())
+                events |= POLLOUT;
+            fds.push_back({connection.fd, events, 0});
+        }
+        if (::poll(fds.data(), fds.size(), -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if (fds[0].revents)
+            break;
+        for (size_t i = 0; i < connections.size(); ++i) {
+            Connection& connection = connections[i];
+            short revents = fds[i + 2].revents;
+            if (!revents)
+                continue;
+            bool keep = true;
+            if (revents & (POLLIN | POLLHUP | POLLERR))
+                keep = Read(connection) && AnswerQuestions(connection);
+            if (keep && !connection.output.empty())
+                keep = Flush(connection);
+            if (!keep)
+                CloseFd(connection.fd);
+        }
+        std::erase_if(connections, [](const Connection& c) { return c.fd < 0; });
+        if (fds[1].revents & POLLIN)
+            AcceptAll();
+    }
+    // Closing every connection and the listening socket makes each waiting web process, and each
+    // one that tries to connect from now on, cancel its request.
+    for (auto& connection : connections)
+        CloseFd(connection.fd);
+    connections.clear();
+    CloseFd(listenFd);
+    running = false;
+}
+
+void RequestChannel::Impl::AcceptAll()
+{
+    for (;;) {
+        int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd >= 0) {
+            connections.push_back(Connection{fd, {}, {}});
+            continue;
+        }
+        if (errno == EINTR || errno == ECONNABORTED)
+            continue;
+        return;
+    }
+}
+
+// False when the web process has gone or the socket failed.
+bool RequestChannel::Impl::Read(Connection& connection)
+{
+    size_t old = connection.input.size();
+    connection.input.resize(old + ReadChunk);
+    ssize_t n;
+    do
+        n = ::recv(connection.fd, connection.input.data() + old, ReadChunk, 0);
+    while (n < 0 && errno == EINTR);
+    connection.input.resize(old + (n > 0 ? size_t(n) : 0));
+    if (n > 0)
+        return true;
+    return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+}
+
+// Answers every complete question in the input; false when the input breaks the framing.
+bool RequestChannel::Impl::AnswerQuestions(Connection& connection)
+{
+    std::string_view input = connection.input;
+    size_t used = 0;
+    while (input.size() - used >= RequestProtocol::HeaderSize) {
+        auto header = RequestProtocol::DecodeHeader(reinterpret_cast<const unsigned char*>(input.data() + used));
+        if (header.urlLength > RequestProtocol::MaxUrlBytes)
+            return false;
+        size_t total = RequestProtocol::HeaderSize + header.urlLength;
+        if (input.size() - used < total)
+            break;
+        std::string_view url = input.substr(used + RequestProtocol::HeaderSize, header.urlLength);
+        if (!IsValidUtf8(url))
+            return false;
+        bool cancel = Decide(header.pageId, url);
+        connection.output.push_back(char(cancel ? RequestProtocol::AnswerCancel : RequestProtocol::AnswerGoOn));
+        used += total;
+    }
+    connection.input.erase(0, used);
+    return true;
+}
+
+bool RequestChannel::Impl::Decide(uint64_t pageId, std::string_view url)
+{
+    try {
+        return decide(pageId, url);
+    } catch (...) {
+        return true;
+    }
+}
+
+bool RequestChannel::Impl::Flush(Connection& connection)
+{
+    size_t sent = 0;
+    while (sent < connection.output.size()) {
+        ssize_t n = ::send(connection.fd, connection.output.data() + sent, connection.output.size() - sent, MSG_NOSIGNAL);
+        if (n > 0) {
+            sent += size_t(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            break;
+        return false;
+    }
+    connection.output.erase(0, sent);
+    return true;
+}
+
+void RequestChannel::Impl::RemoveFiles()
+{
+    if (!socketPath.empty())
+        ::unlink(socketPath.c_str());
+    if (!folder.empty())
+        ::rmdir(folder.c_str());
+    socketPath.clear();
+    folder.clear();
+}
+
+RequestChannel::RequestChannel()
+    : impl_(new Impl)
+{
+}
+
+RequestChannel::~RequestChannel()
+{
+    Stop();
+    delete impl_;
+}
+
+bool RequestChannel::Start(RequestDecider decide, std::string* error)
+{
+    Impl& d = *impl_;
+    if (d.io.joinable())
+        return Fail(error, "the request channel is already started");
+    if (!decide)
+        return Fail(error, "the request channel needs a decider");
+
+    d.folder = MakePrivateFolder(error);
+    if (d.folder.empty())
+        return false;
+    d.socketPath = d.folder + "/" + RequestProtocol::SocketName;
+
+    auto undo = [&d](std::string* error, std::string text) {
+        CloseFd(d.listenFd);
+        CloseFd(d.wakeFd);
+        d.RemoveFiles();
+        return Fail(error, std::move(text));
+    };
+
+    d.listenFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (d.listenFd < 0)
+        return undo(error, ErrnoText("cannot make the request socket"));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, d.socketPath.c_str(), d.socketPath.size() + 1);
+    if (::bind(d.listenFd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        return undo(error, ErrnoText(("cannot bind the request socket " + d.socketPath).c_str()));
+    if (::listen(d.listenFd, SOMAXCONN) != 0)
+        return undo(error, ErrnoText("cannot listen on the request socket"));
+    d.wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (d.wakeFd < 0)
+        return undo(error, ErrnoText("cannot make the request channel's wake-up counter"));
+
+    d.decide = std::move(decide);
+    d.running = true;
+    try {
+        d.io = std::thread([&d] { d.Run(); });
+    } catch (const std::exception& e) {
+        d.running = false;
+        d.decide = nullptr;
+        return undo(error, std::string("cannot start the IO thread: ") + e.what());
+    }
+    d.ioId = d.io.get_id();
+    return true;
+}
+
+void RequestChannel::Stop()
+{
+    Impl& d = *impl_;
+    if (!d.io.joinable())
+        return;
+    uint64_t one = 1;
+    while (::write(d.wakeFd, &one, sizeof one) < 0 && errno == EINTR) {
+    }
+    // From the decider itself the thread cannot be joined: it ends on its own, and a later Stop
+    // (at the latest the destructor's) joins it and cleans up.
+    if (std::this_thread::get_id() == d.ioId)
+        return;
+    d.io.join();
+    d.ioId = {};
+    CloseFd(d.wakeFd);
+    CloseFd(d.listenFd);
+    d.RemoveFiles();
+    d.decide = nullptr;
+    d.running = false;
+}
+
+bool RequestChannel::Running() const
+{
+    return impl_->running;
+}
+
+const std::string& RequestChannel::Folder() const
+{
+    return impl_->folder;
+}
+
+const std::string& RequestChannel::SocketPath() const
+{
+    return impl_->socketPath;
+}
+
+std::thread::id RequestChannel::IoThreadId() const
+{
+    return impl_->ioId;
+}
+
+} // namespace webengine
