@@ -4,8 +4,12 @@
 // program's custom schemes and ends; the browser process answers -1 and goes on to initialise.
 #include "webengine/EngineState.h"
 
+#include "webengine/EngineContext.h"
+#include "webengine/EngineText.h"
+
 #include <glib.h>
 
+#include <cstddef>
 #include <cstring>
 #include <string>
 
@@ -18,7 +22,10 @@ int CEF_CALLBACK AddCustomScheme(cef_scheme_registrar_t*, const cef_string_t* na
 {
     if (!name || !name->str || name->length == 0)
         return 0;
-    std::u16string scheme(reinterpret_cast<const char16_t*>(name->str), name->length);
+    // Schemes are case-insensitive; WebKit knows them in lower case.
+    std::string scheme = Utf8(name);
+    for (char& c : scheme)
+        c = char(g_ascii_tolower(c));
     for (auto& known : State().schemes)
         if (known.name == scheme)
             return 0;
@@ -73,6 +80,14 @@ std::string SwitchValue(const cef_main_args_t* args, const char* name)
     return {};
 }
 
+std::vector<std::string> CustomSchemeNames()
+{
+    std::vector<std::string> names;
+    for (const auto& scheme : State().schemes)
+        names.push_back(scheme.name);
+    return names;
+}
+
 EngineState& State()
 {
     static EngineState state;
@@ -104,6 +119,11 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings, 
         return 0;
     }
     state.proxyServer = SwitchValue(args, "proxy-server");
+    // Older records may end before these fields.
+    if (settings->size >= offsetof(cef_settings_t, user_agent) + sizeof(cef_string_t)) {
+        state.cachePath = Utf8(&settings->cache_path);
+        state.userAgent = Utf8(&settings->user_agent);
+    }
     RegisterSchemes(application);
     state.application = application; // kept until shutdown
     state.initialized = true;
@@ -144,6 +164,7 @@ void cef_shutdown(void)
     EngineState& state = State();
     if (!state.initialized)
         return;
+    ShutDownEngineContext();
     Release(state.application);
     state = EngineState{};
 }

@@ -11,7 +11,7 @@
 namespace webengine {
 
 struct CustomScheme {
-    std::u16string name;
+    std::string name; // UTF-8
     bool isStandard = false;
     bool isLocal = false;
     bool isDisplayIsolated = false;
@@ -22,6 +22,8 @@ struct EngineState {
     bool inLoopWork = false;
     cef_app_t* application = nullptr;
     std::string proxyServer; // --proxy-server=HOST:PORT
+    std::string cachePath;   // empty: nothing of the pages is kept on disk
+    std::string userAgent;
     std::vector<CustomScheme> schemes;
     GMainLoop* loop = nullptr;
 };
@@ -29,5 +31,6 @@ struct EngineState {
 EngineState& State();
 bool IsSubProcess(const cef_main_args_t* args);
 std::string SwitchValue(const cef_main_args_t* args, const char* name);
+std::vector<std::string> CustomSchemeNames();
 
 } // namespace webengine

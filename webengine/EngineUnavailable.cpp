@@ -95,29 +95,6 @@ int cef_create_url(const cef_urlparts_t* parts, cef_string_t* url)
     return 0;
 }
 
-int cef_browser_host_create_browser(const cef_window_info_t* windowInfo, cef_client_t* client, const cef_string_t* url, const cef_browser_settings_t* settings)
-{
-    (void)windowInfo;
-    (void)url;
-    (void)settings;
-    ReleaseArgument(client);
-    return 0;
-}
-
-cef_browser_t* cef_browser_host_create_browser_sync(const cef_window_info_t* windowInfo, cef_client_t* client, const cef_string_t* url, const cef_browser_settings_t* settings)
-{
-    (void)windowInfo;
-    (void)url;
-    (void)settings;
-    ReleaseArgument(client);
-    return nullptr;
-}
-
-cef_request_t* cef_request_create(void)
-{
-    return nullptr;
-}
-
 cef_post_data_t* cef_post_data_create(void)
 {
     return nullptr;
@@ -272,16 +249,6 @@ cef_cookie_manager_t* cef_cookie_manager_get_global_manager(void)
 cef_cookie_manager_t* cef_cookie_manager_create_manager(const cef_string_t* path)
 {
     (void)path;
-    return nullptr;
-}
-
-cef_command_line_t* cef_command_line_create(void)
-{
-    return nullptr;
-}
-
-cef_command_line_t* cef_command_line_get_global(void)
-{
     return nullptr;
 }
 
