@@ -1,0 +1,108 @@
+// Pop-ups against the real engine: the pop-up handler decides before anything of the pop-up is
+// fetched, and a pop-up let through keeps the opener's client, so its requests meet the same
+// resource handler.
+#include "EngineSession.h"
+
+namespace e2e {
+namespace {
+
+const char* const openerPage = R"html(<!doctype html><html><body style="margin:0">
+<a href="http://directadvert.example/popup/pop.html" target="_blank"
+   style="position:absolute;left:0;top:0;width:50%;height:100%;background:#00a000;display:block"></a>
+<div onclick="window.open('http://tv.example/popup/refused.html')"
+   style="position:absolute;left:50%;top:0;width:50%;height:100%;background:#0000ff"></div>
+</body></html>)html";
+
+const char* const popupPage = R"html(<!doctype html><html><body style="background:#ffff00">
+<img src="http://directadvert.example/popup/pop-ok.png">
+<img src="http://directadvert.example/popup/pop-admixer.png">
+</body></html>)html";
+
+class Popups : public EngineTest {
+protected:
+    void TearDown() override
+    {
+        for (engine::ICefBrowser& b : popups_)
+            if (b && b.GetHost())
+                b.GetHost().CloseBrowser();
+        Pump(200);
+        popups_.clear();
+        EngineTest::TearDown();
+    }
+
+    std::mutex mutex_;
+    std::vector<std::string> targets_;
+    std::vector<engine::ICefBrowser> popups_;
+    int created_ = 0;
+
+    bool TargetSeen(const std::string& url)
+    {
+        std::lock_guard lock(mutex_);
+        for (const std::string& t : targets_)
+            if (t == url)
+                return true;
+        return false;
+    }
+};
+
+TEST_F(Popups, AnAllowedPopupOpensAndItsRequestsPassTheSameHandlerWhileARefusedOneIsNeverFetched)
+{
+    ProxyServer& s = Server();
+    s.Serve("tv.example/popup/index.html", {"text/html", openerPage});
+    s.Serve("tv.example/popup/refused.html", {"text/html", popupPage});
+    s.Serve("directadvert.example/popup/pop.html", {"text/html", popupPage});
+    s.Serve("directadvert.example/popup/pop-ok.png", {"image/png", TinyPng()});
+    s.Serve("directadvert.example/popup/pop-admixer.png", {"image/png", TinyPng()});
+
+    engine::TChromium* c = MakeChromium(form_, 0, 0, 600, 450);
+    c->OnBeforePopup = [this](toolkit::TObject*, const engine::ICefBrowser&, const engine::ICefFrame&,
+                              const std::u16string& targetUrl, const std::u16string&, const cef_popup_features_t&,
+                              cef_window_info_t&, engine::ICefClient&, cef_browser_settings_t&, bool&,
+                              bool& Result) {
+        std::string target = Narrow(targetUrl);
+        {
+            std::lock_guard lock(mutex_);
+            targets_.push_back(target);
+        }
+        Result = !PopupAllowed(target);
+    };
+    c->OnAfterCreated = [this](toolkit::TObject*, const engine::ICefBrowser& browser) {
+        if (browser.IsPopup()) {
+            ++created_;
+            popups_.push_back(browser);
+        }
+    };
+    ASSERT_TRUE(LoadAndWait(c, "http://tv.example/popup/index.html"));
+    RECT view = ViewOnScreen(c);
+    POINT left{view.left + 150, view.top + 200};
+    POINT right{view.left + 450, view.top + 200};
+    ASSERT_TRUE(PumpUntil([&] {
+        return ScreenPixel(left.x, left.y) == RGB(0, 160, 0) && ScreenPixel(right.x, right.y) == RGB(0, 0, 255);
+    })) << "the opener page is not on screen";
+
+    // Refused: asked, then nothing of it fetched and no window made.
+    ASSERT_EQ(Xdotool("mousemove " + std::to_string(right.x) + " " + std::to_string(right.y) + " click 1"), 0);
+    EXPECT_TRUE(PumpUntil([&] { return TargetSeen("http://tv.example/popup/refused.html"); }));
+    Pump(700);
+    EXPECT_EQ(s.CountContaining("refused.html"), 0) << s.LogText();
+    EXPECT_FALSE(requests_.Asked("http://tv.example/popup/refused.html"));
+    EXPECT_EQ(created_, 0);
+
+    // Allowed: the engine opens its own window for it and the opener's handlers serve it.
+    ASSERT_EQ(Xdotool("mousemove " + std::to_string(left.x) + " " + std::to_string(left.y) + " click 1"), 0);
+    EXPECT_TRUE(PumpUntil([&] { return TargetSeen("http://directadvert.example/popup/pop.html"); }));
+    EXPECT_TRUE(PumpUntil([&] { return s.Count("http://directadvert.example/popup/pop-ok.png") > 0; }))
+        << s.LogText();
+    EXPECT_TRUE(PumpUntil([&] { return requests_.Asked("http://directadvert.example/popup/pop-admixer.png"); }))
+        << requests_.Text();
+    Pump(300);
+    EXPECT_EQ(created_, 1);
+    EXPECT_TRUE(requests_.Asked("http://directadvert.example/popup/pop.html"));
+    EXPECT_EQ(s.Count("http://directadvert.example/popup/pop.html"), 1);
+    EXPECT_EQ(s.CountContaining("pop-admixer"), 0) << s.LogText();
+    for (std::thread::id id : requests_.Threads())
+        EXPECT_NE(id, UiThread());
+}
+
+} // namespace
+} // namespace e2e

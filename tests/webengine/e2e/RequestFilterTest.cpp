@@ -1,0 +1,184 @@
+// The resource handler against the real engine: every request of every frame is put to it on the
+// engine's IO thread, and what it cancels never reaches the network.
+#include "EngineSession.h"
+
+#include "toolkit/TPanel.h"
+
+#include <chrono>
+
+namespace e2e {
+namespace {
+
+const char* const filterPage = R"html(<!doctype html><html><head>
+<link rel="stylesheet" href="http://tv.example/filter/style.css">
+<link rel="stylesheet" href="http://tv.example/filter/mtrcss-style.css">
+<script src="http://tv.example/filter/ok.js"></script>
+<script src="http://cdn.admixer.example/filter/ad.js"></script>
+</head><body style="margin:0;background:#00a000">
+<img src="http://tv.example/filter/ok.png">
+<img src="http://tv.example/filter/banner-vbm.gif">
+<img src="http://tv.example/filter/ADMIXER.png">
+<img src="http://tv.example/filter/go">
+<img src="http://tv.example/filter/go-ad">
+<iframe src="http://tv.example/filter/frame.html"></iframe>
+<iframe src="http://rmbn.example/filter/frame.html"></iframe>
+<audio src="http://tv.example/filter/ok.wav" preload="auto"></audio>
+<audio src="http://tv.example/filter/am15/ad.wav" preload="auto"></audio>
+<script>
+function ask(u) { var x = new XMLHttpRequest(); x.open('GET', u); x.send(); }
+ask('http://tv.example/filter/ok.txt');
+ask('http://tv.example/filter/data.txt?from=yottos');
+fetch('http://tv.example/filter/fetched.txt');
+fetch('http://tv.example/filter/viboom.txt').catch(function() {});
+</script></body></html>)html";
+
+const char* const framePage = R"html(<!doctype html><html><body>
+<img src="http://tv.example/filter/frame-ok.png">
+<script src="http://tv.example/filter/frame-recreativ.js"></script>
+</body></html>)html";
+
+struct Expectation {
+    const char* kind;
+    const char* url;
+    bool cancelled;
+};
+
+const Expectation filterExpectations[] = {
+    {"main document", "http://tv.example/filter/index.html", false},
+    {"style", "http://tv.example/filter/style.css", false},
+    {"style", "http://tv.example/filter/mtrcss-style.css", true},
+    {"script", "http://tv.example/filter/ok.js", false},
+    {"script", "http://cdn.admixer.example/filter/ad.js", true},
+    {"image", "http://tv.example/filter/ok.png", false},
+    {"image", "http://tv.example/filter/banner-vbm.gif", true},
+    {"image, token in capitals", "http://tv.example/filter/ADMIXER.png", false},
+    {"redirecting image", "http://tv.example/filter/go", false},
+    {"redirect hop", "http://tv.example/filter/landing.png", false},
+    {"redirecting image", "http://tv.example/filter/go-ad", false},
+    {"redirect hop", "http://ads.tvbanner.net/filter/x.png", true},
+    {"frame", "http://tv.example/filter/frame.html", false},
+    {"frame", "http://rmbn.example/filter/frame.html", true},
+    {"image in a frame", "http://tv.example/filter/frame-ok.png", false},
+    {"script in a frame", "http://tv.example/filter/frame-recreativ.js", true},
+    {"media", "http://tv.example/filter/ok.wav", false},
+    {"media", "http://tv.example/filter/am15/ad.wav", true},
+    {"XHR", "http://tv.example/filter/ok.txt", false},
+    {"XHR", "http://tv.example/filter/data.txt?from=yottos", true},
+    {"fetch", "http://tv.example/filter/fetched.txt", false},
+    {"fetch", "http://tv.example/filter/viboom.txt", true},
+};
+
+void ServeFilterSite()
+{
+    ProxyServer& s = Server();
+    s.Serve("tv.example/filter/index.html", {"text/html; charset=utf-8", filterPage});
+    s.Serve("tv.example/filter/frame.html", {"text/html; charset=utf-8", framePage});
+    s.Serve("rmbn.example/filter/frame.html", {"text/html; charset=utf-8", framePage});
+    for (const char* css : {"tv.example/filter/style.css", "tv.example/filter/mtrcss-style.css"})
+        s.Serve(css, {"text/css", "img { width: 4px; height: 4px; }"});
+    for (const char* js : {"tv.example/filter/ok.js", "cdn.admixer.example/filter/ad.js",
+                           "tv.example/filter/frame-recreativ.js"})
+        s.Serve(js, {"application/javascript", "var loaded = true;"});
+    for (const char* png : {"tv.example/filter/ok.png", "tv.example/filter/ADMIXER.png",
+                            "tv.example/filter/landing.png", "ads.tvbanner.net/filter/x.png",
+                            "tv.example/filter/frame-ok.png"})
+        s.Serve(png, {"image/png", TinyPng()});
+    s.Serve("tv.example/filter/banner-vbm.gif", {"image/gif", TinyGif()});
+    s.Serve("tv.example/filter/go", {"text/plain", "", 302, "http://tv.example/filter/landing.png"});
+    s.Serve("tv.example/filter/go-ad", {"text/plain", "", 302, "http://ads.tvbanner.net/filter/x.png"});
+    for (const char* wav : {"tv.example/filter/ok.wav", "tv.example/filter/am15/ad.wav"})
+        s.Serve(wav, {"audio/wav", TinyWav()});
+    for (const char* text : {"tv.example/filter/ok.txt", "tv.example/filter/data.txt",
+                             "tv.example/filter/fetched.txt", "tv.example/filter/viboom.txt"})
+        s.Serve(text, {"text/plain", "text"});
+}
+
+class RequestFilter : public EngineTest {};
+
+TEST_F(RequestFilter, CancelledRequestsOfEveryKindNeverReachTheNetworkAndTheOthersDo)
+{
+    ServeFilterSite();
+    engine::TChromium* c = MakeChromium(form_, 0, 0, 600, 450);
+    ASSERT_TRUE(LoadAndWait(c, "http://tv.example/filter/index.html")) << "no load end; server saw:\n"
+                                                                         << Server().LogText();
+    // Everything the page asks for is settled once every address was put to the handler and the
+    // allowed ones were served.
+    bool settled = PumpUntil(
+        [&] {
+            for (const Expectation& e : filterExpectations)
+                if (!requests_.Asked(e.url) || (!e.cancelled && Server().Count(e.url) == 0))
+                    return false;
+            return true;
+        },
+        20000);
+    Pump(300);
+    for (const Expectation& e : filterExpectations) {
+        EXPECT_TRUE(requests_.Asked(e.url)) << e.kind << " never reached the handler: " << e.url;
+        if (e.cancelled)
+            EXPECT_EQ(Server().Count(e.url), 0) << e.kind << " was cancelled but fetched: " << e.url;
+        else
+            EXPECT_GE(Server().Count(e.url), 1) << e.kind << " was allowed but not fetched: " << e.url;
+    }
+    // Nothing reaches the network without the handler having been asked.
+    for (const std::string& line : Server().Log(logMark_)) {
+        std::string url = line.substr(4, line.rfind(' ') - 4);
+        EXPECT_TRUE(requests_.Asked(url)) << "fetched without asking the handler: " << line;
+    }
+    if (!settled)
+        ADD_FAILURE() << "handler was asked:\n" << requests_.Text() << "server saw:\n" << Server().LogText();
+
+    std::set<std::thread::id> threads = requests_.Threads();
+    EXPECT_FALSE(threads.empty());
+    EXPECT_EQ(threads.count(UiThread()), 0u) << "the resource handler ran on the UI thread";
+}
+
+TEST_F(RequestFilter, ADocumentWhoseOwnAddressHoldsATokenDoesNotLoadAtAll)
+{
+    Server().Serve("tv.example/rmbn/page.html", {"text/html", "<html><body>advert</body></html>"});
+    Server().Serve("tv.example/after.html", {"text/html", "<html><body>after</body></html>"});
+    engine::TChromium* c = MakeChromium(form_, 0, 0, 600, 450);
+    c->Load(u"tv.example/rmbn/page.html");
+    ASSERT_TRUE(c->Browser());
+    EXPECT_TRUE(PumpUntil([&] { return requests_.Asked("http://tv.example/rmbn/page.html"); }))
+        << "the handler was asked:\n"
+        << requests_.Text();
+    Pump(700);
+    EXPECT_EQ(Server().CountContaining("rmbn"), 0) << Server().LogText();
+    EXPECT_NE(address_, "http://tv.example/rmbn/page.html");
+
+    // The browser is not stuck on the cancelled document.
+    EXPECT_TRUE(LoadAndWait(c, "tv.example/after.html"));
+    EXPECT_EQ(Server().Count("http://tv.example/after.html"), 1);
+}
+
+// The web process waits for each decision of the IO thread, so a page goes on loading while the
+// UI thread is busy only if no decision needs the UI thread.
+TEST_F(RequestFilter, RequestsAreDecidedWhileTheUiThreadIsBusy)
+{
+    Server().Serve("tv.example/busy/index.html",
+                   {"text/html", "<html><body><script>"
+                                 "setTimeout(function() {"
+                                 "  var n = 0;"
+                                 "  function next() {"
+                                 "    if (++n > 5) return;"
+                                 "    fetch('http://tv.example/busy/step' + n + '.txt').then(next, next);"
+                                 "  }"
+                                 "  next();"
+                                 "}, 200);"
+                                 "</script></body></html>"});
+    Server().ServePrefix("tv.example/busy/step", [](const std::string&) { return Resource{"text/plain", "step"}; });
+    engine::TChromium* c = MakeChromium(form_, 0, 0, 600, 450);
+    ASSERT_TRUE(LoadAndWait(c, "http://tv.example/busy/index.html"));
+    size_t askedBefore = requests_.Urls().size();
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500)); // no pumping: the UI thread is busy
+    size_t askedDuring = requests_.Urls().size() - askedBefore;
+    int fetchedDuring = Server().CountContaining("/busy/step");
+    EXPECT_GE(askedDuring, 5u) << requests_.Text();
+    EXPECT_EQ(fetchedDuring, 5) << Server().LogText();
+    for (std::thread::id id : requests_.Threads())
+        EXPECT_NE(id, UiThread());
+}
+
+} // namespace
+} // namespace e2e
