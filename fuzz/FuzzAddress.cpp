@@ -1,0 +1,30 @@
+// The address fix-up on arbitrary typed text. The fix-up lives in the engine library, whose
+// symbols are hidden, so its source is compiled into this program directly.
+#include "webengine/AddressFixUp.cpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::string_view typed(reinterpret_cast<const char*>(data), size);
+    // The first line, when there are several, names registered schemes.
+    std::vector<std::string> schemes;
+    if (size_t newline = typed.find('\n'); newline != std::string_view::npos && size % 2) {
+        schemes.emplace_back(typed.substr(0, newline));
+        typed.remove_prefix(newline + 1);
+    }
+    std::string once = webengine::FixUpAddress(typed, schemes);
+    for (char c : once)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            std::abort(); // a control character got through
+    if (once.empty() != webengine::Trim(typed).empty())
+        std::abort();
+    if (webengine::FixUpAddress(once, schemes) != once)
+        std::abort(); // fixing up an address must leave it alone
+    return 0;
+}
