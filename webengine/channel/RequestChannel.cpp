@@ -124,6 +124,7 @@ struct RequestChannel::Impl {
     std::thread::id ioId;
     std::atomic<bool> running{false};
     std::vector<Connection> connections; // the IO thread's alone
+    std::vector<char> scratch = std::vector<char>(ReadChunk);
 
     void Run();
     void AcceptAll();
@@ -197,15 +198,14 @@ void RequestChannel::Impl::AcceptAll()
 // False when the web process has gone or the socket failed.
 bool RequestChannel::Impl::Read(Connection& connection)
 {
-    size_t old = connection.input.size();
-    connection.input.resize(old + ReadChunk);
     ssize_t n;
     do
-        n = ::recv(connection.fd, connection.input.data() + old, ReadChunk, 0);
+        n = ::recv(connection.fd, scratch.data(), scratch.size(), 0);
     while (n < 0 && errno == EINTR);
-    connection.input.resize(old + (n > 0 ? size_t(n) : 0));
-    if (n > 0)
+    if (n > 0) {
+        connection.input.append(scratch.data(), size_t(n));
         return true;
+    }
     return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
 }
 
