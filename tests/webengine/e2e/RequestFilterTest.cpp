@@ -180,5 +180,28 @@ TEST_F(RequestFilter, RequestsAreDecidedWhileTheUiThreadIsBusy)
         EXPECT_NE(id, UiThread());
 }
 
+// The IO thread may be asking about a request at the moment the control goes away.
+TEST_F(RequestFilter, DestroyingTheControlInTheMiddleOfALoadStopsItAndNoHandlerIsCalledAfterwards)
+{
+    std::string page = "<html><body>";
+    for (int i = 0; i < 300; ++i)
+        page += "<img width=2 height=2 src='http://tv.example/many/" + std::to_string(i) + ".png'>";
+    Server().Serve("tv.example/many/index.html", {"text/html", page + "</body></html>"});
+    Server().ServePrefix("tv.example/many/", [](const std::string&) { return Resource{"image/png", TinyPng()}; });
+    engine::TChromium* c = MakeChromium(form_, 0, 0, 600, 450);
+    c->Load(u"http://tv.example/many/index.html");
+    ASSERT_TRUE(c->Browser());
+    ASSERT_TRUE(PumpUntil([&] { return Server().CountContaining("/many/1") > 0; })) << Server().LogText();
+
+    delete c;
+    size_t askedAtDestruction = requests_.Urls().size();
+    Pump(1000);
+    int fetchedAfterASecond = Server().CountContaining("/many/");
+    Pump(1000);
+    EXPECT_EQ(requests_.Urls().size(), askedAtDestruction) << "the handler of a destroyed control was called";
+    EXPECT_EQ(Server().CountContaining("/many/"), fetchedAfterASecond) << "the page went on loading";
+    EXPECT_LT(fetchedAfterASecond, 301);
+}
+
 } // namespace
 } // namespace e2e
