@@ -4,6 +4,7 @@
 // program's custom schemes and ends; the browser process answers -1 and goes on to initialise.
 #include "webengine/EngineState.h"
 
+#include "webengine/EngineCommandLine.h"
 #include "webengine/EngineContext.h"
 #include "webengine/EngineText.h"
 
@@ -49,6 +50,24 @@ void RegisterSchemes(cef_app_t* app)
     registrar.base.get_refct = RegistrarRefCount;
     registrar.add_custom_scheme = AddCustomScheme;
     app->on_register_custom_schemes(app, &registrar);
+}
+
+// Lets the program see and change the switches of this process before the engine reads them.
+// The answer carries one reference.
+cef_command_line_t* ProcessCommandLine(cef_app_t* app, const cef_main_args_t* args, bool fromArguments,
+                                       const std::string& processType)
+{
+    static const char* const kNoProgram[] = {""};
+    bool usable = args && args->argv && args->argc > 0;
+    int argc = usable ? (fromArguments ? args->argc : 1) : 1;
+    const char* const* argv = usable ? args->argv : kNoProgram;
+    cef_command_line_t* commandLine = NewCommandLine(argc, argv, false);
+    if (app && app->on_before_command_line_processing && commandLine) {
+        EngineString type(processType);
+        commandLine->base.add_ref(&commandLine->base);
+        app->on_before_command_line_processing(app, type.Get(), commandLine);
+    }
+    return commandLine;
 }
 
 void Release(cef_app_t* app)
@@ -106,6 +125,11 @@ int cef_execute_process(const cef_main_args_t* args, cef_app_t* application)
         Release(application);
         return -1;
     }
+    if (args && args->argv)
+        SetGlobalCommandLine(args->argc, args->argv);
+    cef_command_line_t* commandLine = ProcessCommandLine(application, args, true, SwitchValue(args, "type"));
+    if (commandLine)
+        commandLine->base.release(&commandLine->base);
     RegisterSchemes(application);
     Release(application);
     return 0;
@@ -118,7 +142,14 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings, 
         Release(application);
         return 0;
     }
-    state.proxyServer = SwitchValue(args, "proxy-server");
+    if (args && args->argv)
+        SetGlobalCommandLine(args->argc, args->argv);
+    bool fromArguments = !(settings->size >= offsetof(cef_settings_t, command_line_args_disabled) + sizeof(int) &&
+                           settings->command_line_args_disabled);
+    if (cef_command_line_t* commandLine = ProcessCommandLine(application, args, fromArguments, "")) {
+        state.proxyServer = CommandLineSwitchValue(commandLine, "proxy-server");
+        commandLine->base.release(&commandLine->base);
+    }
     // Older records may end before these fields.
     if (settings->size >= offsetof(cef_settings_t, user_agent) + sizeof(cef_string_t)) {
         state.cachePath = Utf8(&settings->cache_path);
