@@ -469,6 +469,17 @@ Items ItemsOfThisProcess()
 std::mutex globalMutex;
 CommandLine* global = nullptr;
 
+// The program may unload the library before it ends; the library's reference to the global line
+// goes with it (holders of their own references keep the object).
+struct GlobalReleaser {
+    ~GlobalReleaser()
+    {
+        std::lock_guard lock(globalMutex);
+        if (CommandLine* previous = std::exchange(global, nullptr))
+            previous->api.base.release(&previous->api.base);
+    }
+} globalReleaser;
+
 } // namespace
 
 cef_command_line_t* NewCommandLine(int argc, const char* const* argv, bool readOnly)

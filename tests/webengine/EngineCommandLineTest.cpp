@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -286,4 +287,22 @@ TEST(EngineCommandLine, TheGlobalLineIsReadOnly)
     copy.AppendSwitch(u"proxy-server", u"127.0.0.1:8080");
     EXPECT_EQ(copy.Value(u"proxy-server"), u"127.0.0.1:8080");
     EXPECT_FALSE(global.Has(u"proxy-server"));
+}
+
+TEST(EngineCommandLine, CountsReferencesAndReadsAcrossThreads)
+{
+    Line line(cef_command_line_create());
+    line.InitFromArgv({"player", "--proxy-server=a:1"});
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&line] {
+            for (int i = 0; i < 5000; ++i) {
+                line->base.add_ref(&line->base);
+                EXPECT_EQ(line.Value(u"proxy-server"), u"a:1");
+                line->base.release(&line->base);
+            }
+        });
+    for (auto& thread : threads)
+        thread.join();
+    EXPECT_EQ(line->base.get_refct(&line->base), 1);
 }
