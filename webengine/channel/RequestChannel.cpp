@@ -114,6 +114,8 @@ std::string MakePrivateFolder(std::string* error)
 
 } // namespace
 
+constexpr int AcceptPauseMs = 50;
+
 struct RequestChannel::Impl {
     RequestDecider decide;
     std::string folder;
@@ -125,6 +127,10 @@ struct RequestChannel::Impl {
     std::atomic<bool> running{false};
     std::vector<Connection> connections; // the IO thread's alone
     std::vector<char> scratch = std::vector<char>(ReadChunk);
+
+    // Out of descriptors, the listener is left alone for a moment instead of waking the thread
+    // again at once.
+    bool acceptPaused = false;
 
     void Run();
     void AcceptAll();
@@ -141,14 +147,16 @@ void RequestChannel::Impl::Run()
     for (;;) {
         fds.clear();
         fds.push_back({wakeFd, POLLIN, 0});
-        fds.push_back({listenFd, POLLIN, 0});
+        fds.push_back({listenFd, short(acceptPaused ? 0 : POLLIN), 0});
         for (const auto& connection : connections) {
             short events = connection.output.size() < OutputLimit ? POLLIN : 0;
             if (!connection.output.empty())
                 events |= POLLOUT;
             fds.push_back({connection.fd, events, 0});
         }
-        if (::poll(fds.data(), fds.size(), -1) < 0) {
+        int ready = ::poll(fds.data(), fds.size(), acceptPaused ? AcceptPauseMs : -1);
+        acceptPaused = false;
+        if (ready < 0) {
             if (errno == EINTR)
                 continue;
             break;
@@ -191,6 +199,8 @@ void RequestChannel::Impl::AcceptAll()
         }
         if (errno == EINTR || errno == ECONNABORTED)
             continue;
+        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM)
+            acceptPaused = true;
         return;
     }
 }
