@@ -4,7 +4,8 @@
 // rely on.
 #include "webengine/EngineCommandLine.h"
 
-#include "engine/capi/cef_entry_points.h"
+#include "webengine/EngineObject.h"
+#include "webengine/EngineText.h"
 
 #include <atomic>
 #include <cstdio>
@@ -45,49 +46,6 @@ struct CommandLine {
 CommandLine* Of(cef_command_line_t* self)
 {
     return reinterpret_cast<CommandLine*>(self);
-}
-
-U16 FromCef(const cef_string_t* s)
-{
-    if (!s || !s->str)
-        return {};
-    return U16(reinterpret_cast<const char16_t*>(s->str), s->length);
-}
-
-U16 FromUtf8(std::string_view s)
-{
-    cef_string_t converted{};
-    cef_string_utf8_to_utf16(s.data(), s.size(), &converted);
-    U16 out = FromCef(&converted);
-    cef_string_utf16_clear(&converted);
-    return out;
-}
-
-std::string ToUtf8(const cef_string_t* s)
-{
-    if (!s || !s->str)
-        return {};
-    cef_string_utf8_t converted{};
-    cef_string_utf16_to_utf8(s->str, s->length, &converted);
-    std::string out = converted.str ? std::string(converted.str, converted.length) : std::string();
-    cef_string_utf8_clear(&converted);
-    return out;
-}
-
-cef_string_t View(const U16& s)
-{
-    cef_string_t out{};
-    out.str = const_cast<char16*>(reinterpret_cast<const char16*>(s.data()));
-    out.length = s.size();
-    return out;
-}
-
-cef_string_userfree_t UserFree(const U16& s)
-{
-    cef_string_userfree_t out = cef_string_userfree_utf16_alloc();
-    if (out)
-        cef_string_utf16_set(reinterpret_cast<const char16*>(s.data()), s.size(), out, 1);
-    return out;
 }
 
 // "--name=value", "--name" or "-name"; a lone "-" or "--" and "-=x" are not switches.
@@ -249,7 +207,7 @@ const Switch* FindSwitch(const Items& items, const U16& name)
 // A switch name without its prefix; empty when the name cannot be a switch's.
 U16 SwitchName(const cef_string_t* given)
 {
-    U16 name = FromCef(given);
+    U16 name = Utf16(given);
     Switch parsed;
     if (!name.starts_with(u"-"))
         name.insert(0, u"--");
@@ -279,22 +237,7 @@ CommandLine* Create(Items items, bool readOnly);
 
 void Fill(cef_command_line_t& api)
 {
-    api.base.size = sizeof(cef_command_line_t);
-    api.base.add_ref = [](cef_base_t* self) {
-        return self ? ++Of(reinterpret_cast<cef_command_line_t*>(self))->references : 0;
-    };
-    api.base.release = [](cef_base_t* self) {
-        if (!self)
-            return 0;
-        CommandLine* object = Of(reinterpret_cast<cef_command_line_t*>(self));
-        int left = --object->references;
-        if (left == 0)
-            delete object;
-        return left;
-    };
-    api.base.get_refct = [](cef_base_t* self) {
-        return self ? Of(reinterpret_cast<cef_command_line_t*>(self))->references.load() : 0;
-    };
+    InitCounting<CommandLine>(api);
     api.is_valid = [](cef_command_line_t* self) { return self ? 1 : 0; };
     api.is_read_only = [](cef_command_line_t* self) { return self && Of(self)->readOnly ? 1 : 0; };
     api.copy = [](cef_command_line_t* self) -> cef_command_line_t* {
@@ -307,11 +250,11 @@ void Fill(cef_command_line_t& api)
     api.init_from_argv = [](cef_command_line_t* self, int argc, const char* const* argv) {
         std::vector<U16> words;
         for (int i = 0; argv && i < argc; ++i)
-            words.push_back(argv[i] ? FromUtf8(argv[i]) : U16());
+            words.push_back(argv[i] ? Utf16(argv[i]) : U16());
         Modify(self, [&](Items& items) { Parse(items, std::move(words)); });
     };
     api.init_from_string = [](cef_command_line_t* self, const cef_string_t* text) {
-        std::vector<U16> words = Split(FromCef(text));
+        std::vector<U16> words = Split(Utf16(text));
         Modify(self, [&](Items& items) { Parse(items, std::move(words)); });
     };
     api.reset = [](cef_command_line_t* self) { Modify(self, [](Items& items) { items = Items{}; }); };
@@ -321,7 +264,7 @@ void Fill(cef_command_line_t& api)
         std::vector<U16> argv = Inspect(self, [](const Items& items) { return Argv(items); });
         cef_string_list_clear(list);
         for (const U16& item : argv) {
-            cef_string_t view = View(item);
+            cef_string_t view = BorrowedString(item);
             cef_string_list_append(list, &view);
         }
     };
@@ -340,15 +283,15 @@ void Fill(cef_command_line_t& api)
             }
             return out;
         });
-        return UserFree(text);
+        return NewUserFreeString(text);
     };
     api.get_program = [](cef_command_line_t* self) -> cef_string_userfree_t {
         if (!self)
             return nullptr;
-        return UserFree(Inspect(self, [](const Items& items) { return items.head.front(); }));
+        return NewUserFreeString(Inspect(self, [](const Items& items) { return items.head.front(); }));
     };
     api.set_program = [](cef_command_line_t* self, const cef_string_t* program) {
-        U16 value = FromCef(program);
+        U16 value = Utf16(program);
         Modify(self, [&](Items& items) { items.head.front() = value; });
     };
     api.has_switches = [](cef_command_line_t* self) {
@@ -368,7 +311,7 @@ void Fill(cef_command_line_t& api)
             const Switch* s = FindSwitch(items, key);
             return s ? std::make_pair(true, s->value) : std::make_pair(false, U16());
         });
-        return found.first ? UserFree(found.second) : nullptr;
+        return found.first ? NewUserFreeString(found.second) : nullptr;
     };
     api.get_switches = [](cef_command_line_t* self, cef_string_map_t map) {
         if (!self || !map)
@@ -382,7 +325,7 @@ void Fill(cef_command_line_t& api)
         });
         cef_string_map_clear(map);
         for (const auto& [name, value] : latest) {
-            cef_string_t key = View(name), text = View(value);
+            cef_string_t key = BorrowedString(name), text = BorrowedString(value);
             cef_string_map_append(map, &key, &text);
         }
     };
@@ -392,7 +335,7 @@ void Fill(cef_command_line_t& api)
             Modify(self, [&](Items& items) { items.switches.push_back(Switch{u"--", key, U16(), false}); });
     };
     api.append_switch_with_value = [](cef_command_line_t* self, const cef_string_t* name, const cef_string_t* value) {
-        U16 key = SwitchName(name), text = FromCef(value);
+        U16 key = SwitchName(name), text = Utf16(value);
         if (!key.empty())
             Modify(self, [&](Items& items) { items.switches.push_back(Switch{u"--", key, text, true}); });
     };
@@ -405,16 +348,16 @@ void Fill(cef_command_line_t& api)
         std::vector<U16> arguments = Inspect(self, [](const Items& items) { return items.arguments; });
         cef_string_list_clear(list);
         for (const U16& argument : arguments) {
-            cef_string_t view = View(argument);
+            cef_string_t view = BorrowedString(argument);
             cef_string_list_append(list, &view);
         }
     };
     api.append_argument = [](cef_command_line_t* self, const cef_string_t* argument) {
-        U16 value = FromCef(argument);
+        U16 value = Utf16(argument);
         Modify(self, [&](Items& items) { items.arguments.push_back(value); });
     };
     api.prepend_wrapper = [](cef_command_line_t* self, const cef_string_t* wrapper) {
-        std::vector<U16> words = Split(FromCef(wrapper));
+        std::vector<U16> words = Split(Utf16(wrapper));
         if (!words.empty())
             Modify(self, [&](Items& items) { items.head.insert(items.head.begin(), words.begin(), words.end()); });
     };
@@ -435,7 +378,7 @@ Items ItemsOf(int argc, const char* const* argv)
 {
     std::vector<U16> words;
     for (int i = 0; argv && i < argc; ++i)
-        words.push_back(argv[i] ? FromUtf8(argv[i]) : U16());
+        words.push_back(argv[i] ? Utf16(argv[i]) : U16());
     Items items;
     Parse(items, std::move(words));
     return items;
@@ -506,10 +449,10 @@ std::string CommandLineSwitchValue(cef_command_line_t* commandLine, std::string_
 {
     if (!commandLine || !commandLine->get_switch_value)
         return {};
-    U16 key = FromUtf8(name);
-    cef_string_t view = View(key);
+    U16 key = Utf16(name);
+    cef_string_t view = BorrowedString(key);
     cef_string_userfree_t value = commandLine->get_switch_value(commandLine, &view);
-    std::string out = ToUtf8(value);
+    std::string out = Utf8(value);
     if (value)
         cef_string_userfree_utf16_free(value);
     return out;
@@ -519,8 +462,8 @@ bool CommandLineHasSwitch(cef_command_line_t* commandLine, std::string_view name
 {
     if (!commandLine || !commandLine->has_switch)
         return false;
-    U16 key = FromUtf8(name);
-    cef_string_t view = View(key);
+    U16 key = Utf16(name);
+    cef_string_t view = BorrowedString(key);
     return commandLine->has_switch(commandLine, &view) != 0;
 }
 

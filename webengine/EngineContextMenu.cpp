@@ -1,6 +1,7 @@
 #include "webengine/EngineContextMenu.h"
 
 #include "webengine/EngineBrowser.h"
+#include "webengine/EngineObject.h"
 #include "webengine/EngineText.h"
 
 #include <string>
@@ -33,7 +34,7 @@ enum { kMediaNone = 0, kMediaImage = 1, kMediaVideo = 2, kMediaAudio = 3 };
 
 struct MenuParams {
     cef_context_menu_params_t api{};
-    std::atomic<int> refs{1};
+    std::atomic<int> references{1};
     int x = 0;
     int y = 0;
     int typeFlags = kTypePage;
@@ -46,28 +47,16 @@ struct MenuParams {
     static MenuParams* Of(cef_context_menu_params_t* p) { return reinterpret_cast<MenuParams*>(p); }
     cef_context_menu_params_t* NewRef()
     {
-        refs.fetch_add(1);
+        ++references;
         return &api;
     }
-    void Release()
-    {
-        if (refs.fetch_sub(1) == 1)
-            delete this;
-    }
+    void Release() { api.base.release(&api.base); }
     MenuParams();
 };
 
 MenuParams::MenuParams()
 {
-    api.base.size = sizeof api;
-    api.base.add_ref = [](cef_base_t* b) { return Of(reinterpret_cast<cef_context_menu_params_t*>(b))->refs.fetch_add(1) + 1; };
-    api.base.release = [](cef_base_t* b) {
-        MenuParams* me = Of(reinterpret_cast<cef_context_menu_params_t*>(b));
-        int left = me->refs.load() - 1;
-        me->Release();
-        return left;
-    };
-    api.base.get_refct = [](cef_base_t* b) { return Of(reinterpret_cast<cef_context_menu_params_t*>(b))->refs.load(); };
+    InitCounting<MenuParams>(api);
     api.get_xcoord = [](cef_context_menu_params_t* self) { return Of(self)->x; };
     api.get_ycoord = [](cef_context_menu_params_t* self) { return Of(self)->y; };
     api.get_type_flags = [](cef_context_menu_params_t* self) { return Of(self)->typeFlags; };
@@ -170,7 +159,7 @@ void Intercept(WebKitContextMenu* menu, EngineBrowser& browser, MenuParams* para
         if (!command || !action)
             continue;
         browser.AddRef();
-        params->refs.fetch_add(1);
+        ++params->references;
         g_signal_connect_data(action, "activate", G_CALLBACK(OnItemActivated), new MenuCommand{&browser, params, command},
                               FreeCommand, GConnectFlags(0));
     }

@@ -2,7 +2,8 @@
 // reads requests the UI thread may still hold.
 #include "webengine/EngineRequest.h"
 
-#include "engine/capi/cef_entry_points.h"
+#include "webengine/EngineObject.h"
+#include "webengine/EngineText.h"
 
 #include <atomic>
 #include <mutex>
@@ -34,43 +35,6 @@ Request* Of(cef_request_t* self)
     return reinterpret_cast<Request*>(self);
 }
 
-Request* Of(cef_base_t* self)
-{
-    return reinterpret_cast<Request*>(self);
-}
-
-U16 FromCef(const cef_string_t* s)
-{
-    if (!s || !s->str)
-        return {};
-    return U16(reinterpret_cast<const char16_t*>(s->str), s->length);
-}
-
-U16 FromUtf8(std::string_view s)
-{
-    if (s.empty())
-        return {};
-    cef_string_t converted{};
-    cef_string_utf8_to_utf16(s.data(), s.size(), &converted);
-    U16 result = FromCef(&converted);
-    cef_string_utf16_clear(&converted);
-    return result;
-}
-
-cef_string_userfree_t UserFree(const U16& s)
-{
-    cef_string_userfree_t out = cef_string_userfree_utf16_alloc();
-    if (out && !s.empty())
-        cef_string_utf16_set(reinterpret_cast<const char16*>(s.data()), s.size(), out, 1);
-    return out;
-}
-
-// A borrowed view of s for handing to the container functions, which copy.
-cef_string_t View(const U16& s)
-{
-    return cef_string_t{const_cast<char16*>(reinterpret_cast<const char16*>(s.data())), s.size(), nullptr};
-}
-
 // Reads a field under the object's lock.
 template <typename Field>
 Field Get(cef_request_t* self, Field Request::*field)
@@ -97,7 +61,7 @@ void GetHeaderMap(cef_request_t* self, cef_string_multimap_t map)
     auto headers = Get(self, &Request::headers);
     cef_string_multimap_clear(map);
     for (const auto& [key, value] : headers) {
-        cef_string_t k = View(key), v = View(value);
+        cef_string_t k = BorrowedString(key), v = BorrowedString(value);
         cef_string_multimap_append(map, &k, &v);
     }
 }
@@ -109,7 +73,7 @@ void SetHeaderMap(cef_request_t* self, cef_string_multimap_t map)
     for (int i = 0; i < count; ++i) {
         cef_string_t key{}, value{};
         if (cef_string_multimap_key(map, i, &key) && cef_string_multimap_value(map, i, &value))
-            headers.emplace_back(FromCef(&key), FromCef(&value));
+            headers.emplace_back(Utf16(&key), Utf16(&value));
         cef_string_utf16_clear(&key);
         cef_string_utf16_clear(&value);
     }
@@ -124,20 +88,12 @@ cef_request_t* MakeRequest(U16 url, U16 method, bool readOnly)
     r->method = std::move(method);
 
     cef_request_t& api = r->api;
-    api.base.size = sizeof(api);
-    api.base.add_ref = [](cef_base_t* self) { return ++Of(self)->references; };
-    api.base.release = [](cef_base_t* self) {
-        int left = --Of(self)->references;
-        if (left == 0)
-            delete Of(self);
-        return left;
-    };
-    api.base.get_refct = [](cef_base_t* self) { return Of(self)->references.load(); };
+    InitCounting<Request>(api);
     api.is_read_only = [](cef_request_t* self) { return Get(self, &Request::readOnly) ? 1 : 0; };
-    api.get_url = [](cef_request_t* self) { return UserFree(Get(self, &Request::url)); };
-    api.set_url = [](cef_request_t* self, const cef_string_t* url) { Set(self, &Request::url, FromCef(url)); };
-    api.get_method = [](cef_request_t* self) { return UserFree(Get(self, &Request::method)); };
-    api.set_method = [](cef_request_t* self, const cef_string_t* method) { Set(self, &Request::method, FromCef(method)); };
+    api.get_url = [](cef_request_t* self) { return NewUserFreeString(Get(self, &Request::url)); };
+    api.set_url = [](cef_request_t* self, const cef_string_t* url) { Set(self, &Request::url, Utf16(url)); };
+    api.get_method = [](cef_request_t* self) { return NewUserFreeString(Get(self, &Request::method)); };
+    api.set_method = [](cef_request_t* self, const cef_string_t* method) { Set(self, &Request::method, Utf16(method)); };
     api.get_post_data = [](cef_request_t*) -> cef_post_data_t* { return nullptr; };
     api.set_post_data = [](cef_request_t*, cef_post_data_t* postData) {
         // Not kept: the reference handed over goes back at once.
@@ -148,9 +104,9 @@ cef_request_t* MakeRequest(U16 url, U16 method, bool readOnly)
     api.set_header_map = SetHeaderMap;
     api.get_flags = [](cef_request_t* self) { return Get(self, &Request::flags); };
     api.set_flags = [](cef_request_t* self, int flags) { Set(self, &Request::flags, flags); };
-    api.get_first_party_for_cookies = [](cef_request_t* self) { return UserFree(Get(self, &Request::firstParty)); };
+    api.get_first_party_for_cookies = [](cef_request_t* self) { return NewUserFreeString(Get(self, &Request::firstParty)); };
     api.set_first_party_for_cookies = [](cef_request_t* self, const cef_string_t* url) {
-        Set(self, &Request::firstParty, FromCef(url));
+        Set(self, &Request::firstParty, Utf16(url));
     };
     return &api;
 }
@@ -159,7 +115,7 @@ cef_request_t* MakeRequest(U16 url, U16 method, bool readOnly)
 
 cef_request_t* NewEngineRequest(std::string_view utf8Url, std::string_view method)
 {
-    return MakeRequest(FromUtf8(utf8Url), FromUtf8(method), true);
+    return MakeRequest(Utf16(utf8Url), Utf16(method), true);
 }
 
 } // namespace webengine
