@@ -171,7 +171,10 @@ TEST_F(RequestFilter, RequestsAreDecidedWhileTheUiThreadIsBusy)
     ASSERT_TRUE(LoadAndWait(c, "http://tv.example/busy/index.html"));
     size_t askedBefore = requests_.Urls().size();
 
-    std::this_thread::sleep_for(std::chrono::milliseconds(2500)); // no pumping: the UI thread is busy
+    // No pumping meanwhile: the UI thread is busy.
+    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (Server().CountContaining("/busy/step") < 5 && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     size_t askedDuring = requests_.Urls().size() - askedBefore;
     int fetchedDuring = Server().CountContaining("/busy/step");
     EXPECT_GE(askedDuring, 5u) << requests_.Text();
