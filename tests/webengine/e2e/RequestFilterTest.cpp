@@ -2,7 +2,6 @@
 // engine's IO thread, and what it cancels never reaches the network.
 #include "EngineSession.h"
 
-
 #include <chrono>
 
 namespace e2e {
