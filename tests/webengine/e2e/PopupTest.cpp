@@ -188,5 +188,40 @@ TEST_F(Popups, APopupLetThroughAnswersToTheOpenersPopupAndMenuHandlers)
     EXPECT_EQ(s.Count("http://directadvert.example/popup/pop.html"), popupFetched) << s.LogText();
 }
 
+// The page of a pop-up may close its own window: the engine lets its browser go while the
+// opener lives on.
+TEST_F(Popups, APopupThatClosesItselfGoesAwayAndTheOpenerGoesOn)
+{
+    ProxyServer& s = Server();
+    s.Serve("tv.example/popup/closing-opener.html",
+            {"text/html", "<html><body style='margin:0'><div onclick=\"window.open('http://directadvert.example/popup/"
+                          "closing.html')\" style='width:100%;height:100vh;background:#00a000'></div></body></html>"});
+    s.Serve("directadvert.example/popup/closing.html",
+            {"text/html", "<html><body style='margin:0;background:#ffff00'><script>"
+                          "setTimeout(function() { window.close(); }, 800);</script></body></html>"});
+    s.Serve("tv.example/popup/afterwards.html", {"text/html", "<html><body>afterwards</body></html>"});
+
+    engine::TChromium* c = MakeChromium(form_, 0, 0, 600, 450);
+    WatchPopups(c);
+    ASSERT_TRUE(LoadAndWait(c, "http://tv.example/popup/closing-opener.html"));
+    RECT view = ViewOnScreen(c);
+    ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(view.left + 300, view.top + 200) == RGB(0, 160, 0); }));
+    Xdotool("mousemove " + std::to_string(view.left + 300) + " " + std::to_string(view.top + 200) + " click 1");
+    ASSERT_TRUE(PumpUntil([&] { return created_ == 1; })) << s.LogText();
+    POINT origin{-1, -1};
+    ASSERT_TRUE(PumpUntil([&] {
+        if (!popups_[0].GetHost())
+            return false;
+        origin = ViewOrigin(popups_[0].GetHost().GetWindowHandle());
+        return origin.x >= 0 && ScreenPixel(origin.x + 10, origin.y + 10) == RGB(255, 255, 0);
+    })) << "the pop-up's page is not on screen";
+
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(origin.x + 10, origin.y + 10) != RGB(255, 255, 0); }))
+        << "the pop-up's window is still there";
+    Pump(300);
+    EXPECT_TRUE(LoadAndWait(c, "http://tv.example/popup/afterwards.html"));
+    EXPECT_EQ(s.Count("http://tv.example/popup/afterwards.html"), 1);
+}
+
 } // namespace
 } // namespace e2e
