@@ -104,13 +104,15 @@ public:
         std::lock_guard lock(mutex_);
         return log_.size();
     }
-    // How many logged request lines ask for url ("http://host/path[?query]") exactly.
+    // How many logged request lines ask for url ("http://host/path[?query]") exactly, by any method.
     int Count(const std::string& url) const
     {
         std::lock_guard lock(mutex_);
-        std::string wanted = "GET " + url + " HTTP/";
-        return int(std::count_if(log_.begin(), log_.end(),
-                                 [&](const std::string& line) { return line.rfind(wanted, 0) == 0; }));
+        std::string wanted = " " + url + " HTTP/";
+        return int(std::count_if(log_.begin(), log_.end(), [&](const std::string& line) {
+            size_t space = line.find(' ');
+            return space != std::string::npos && line.compare(space, wanted.size(), wanted) == 0;
+        }));
     }
     // How many logged request lines contain text anywhere.
     int CountContaining(const std::string& text) const

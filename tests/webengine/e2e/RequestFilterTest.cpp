@@ -119,7 +119,8 @@ TEST_F(RequestFilter, CancelledRequestsOfEveryKindNeverReachTheNetworkAndTheOthe
     }
     // Nothing reaches the network without the handler having been asked.
     for (const std::string& line : Server().Log(logMark_)) {
-        std::string url = line.substr(4, line.rfind(' ') - 4);
+        size_t space = line.find(' ');
+        std::string url = line.substr(space + 1, line.rfind(' ') - space - 1);
         EXPECT_TRUE(requests_.Asked(url)) << "fetched without asking the handler: " << line;
     }
     if (!settled)
@@ -179,6 +180,52 @@ TEST_F(RequestFilter, RequestsAreDecidedWhileTheUiThreadIsBusy)
     EXPECT_EQ(fetchedDuring, 5) << Server().LogText();
     for (std::thread::id id : requests_.Threads())
         EXPECT_NE(id, UiThread());
+}
+
+// Requests that no frame's document makes itself: a worker's script and its fetches, and beacons,
+// which outlive their page. A filter they could slip past would let advertising through.
+TEST_F(RequestFilter, RequestsOfWorkersAndBeaconsAreFilteredToo)
+{
+    ProxyServer& s = Server();
+    s.Serve("tv.example/worker/index.html",
+            {"text/html", "<html><body><script>"
+                          "new Worker('http://tv.example/worker/worker.js');"
+                          "navigator.sendBeacon('http://tv.example/worker/beacon-ok', 'x');"
+                          "navigator.sendBeacon('http://tv.example/worker/beacon-traforet', 'x');"
+                          "</script></body></html>"});
+    s.Serve("tv.example/worker/worker.js",
+            {"application/javascript", "fetch('http://tv.example/worker/from-worker-ok.txt');"
+                                       "fetch('http://tv.example/worker/from-worker-oclaserver.txt').catch(function() {});"});
+    s.ServePrefix("tv.example/worker/", [](const std::string&) { return Resource{"text/plain", "text"}; });
+    const Expectation expectations[] = {
+        {"worker script", "http://tv.example/worker/worker.js", false},
+        {"fetch of a worker", "http://tv.example/worker/from-worker-ok.txt", false},
+        {"fetch of a worker", "http://tv.example/worker/from-worker-oclaserver.txt", true},
+        {"beacon", "http://tv.example/worker/beacon-ok", false},
+        {"beacon", "http://tv.example/worker/beacon-traforet", true},
+    };
+    engine::TChromium* c = MakeChromium(form_, 0, 0, 600, 450);
+    ASSERT_TRUE(LoadAndWait(c, "http://tv.example/worker/index.html"));
+    // Settled once every allowed one was fetched; the cancelled ones get the same time.
+    PumpUntil(
+        [&] {
+            for (const Expectation& e : expectations)
+                if (!e.cancelled && s.Count(e.url) == 0)
+                    return false;
+            return true;
+        },
+        10000);
+    Pump(500);
+    for (const Expectation& e : expectations) {
+        if (e.cancelled) {
+            EXPECT_TRUE(requests_.Asked(e.url)) << e.kind << " never reached the handler: " << e.url;
+            EXPECT_EQ(s.Count(e.url), 0) << e.kind << " was fetched although its address holds a token: " << e.url;
+        }
+        else {
+            EXPECT_GE(s.Count(e.url), 1) << e.kind << " was not fetched: " << e.url;
+            EXPECT_TRUE(requests_.Asked(e.url)) << e.kind << " was fetched without asking the handler: " << e.url;
+        }
+    }
 }
 
 // The IO thread may be asking about a request at the moment the control goes away.
