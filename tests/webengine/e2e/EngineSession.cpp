@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdlib>
 
-#include <dlfcn.h>
 
 namespace e2e {
 
@@ -32,21 +31,6 @@ SessionState& S()
     return state;
 }
 
-// In a sanitizer build the web-process extension is instrumented too, and the web processes can
-// load it only with the sanitizer's runtime loaded first. Set after the X server has started,
-// so that only the processes started from here on get it.
-void PreloadSanitizerRuntimeForChildren()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    Dl_info info{};
-    void* symbol = ::dlsym(RTLD_DEFAULT, "__asan_init");
-    if (symbol && ::dladdr(symbol, &info) && info.dli_fname) {
-        ::setenv("LD_PRELOAD", info.dli_fname, 1);
-        ::setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-    }
-#endif
-}
-
 class Session : public ::testing::Environment {
 public:
     void SetUp() override
@@ -63,7 +47,6 @@ public:
             s.problem = "the proxy server could not listen on 127.0.0.1";
             return;
         }
-        PreloadSanitizerRuntimeForChildren();
         ::setenv("LUMO_BACKEND", "gtk", 1);
         ::unsetenv("LUMO_SCREENSHOT");
         InitPlatform();
