@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <sys/wait.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -31,6 +32,8 @@ struct CountingApp {
     int references = 1;
     int schemeCalls = 0;
     int schemeResult = -1;
+    // Each command-line call: its process type and the proxy switch the line held.
+    std::vector<std::pair<std::u16string, std::u16string>> commandLines;
 
     CountingApp()
     {
@@ -43,6 +46,15 @@ struct CountingApp {
             ++me->schemeCalls;
             cef_string_t name = Borrowed(u"local");
             me->schemeResult = registrar->add_custom_scheme(registrar, &name, 1, 1, 0);
+        };
+        app.on_before_command_line_processing = [](cef_app_t* self, const cef_string_t* type,
+                                                   cef_command_line_t* line) {
+            cef_string_t name = Borrowed(u"proxy-server");
+            cef_string_userfree_t proxy = line->get_switch_value(line, &name);
+            Of(&self->base)->commandLines.emplace_back(Text(*type), proxy ? Text(*proxy) : u"");
+            if (proxy)
+                cef_string_userfree_utf16_free(proxy);
+            line->base.release(&line->base);
         };
     }
     static CountingApp* Of(cef_base_t* base) { return reinterpret_cast<CountingApp*>(base); }
@@ -157,6 +169,7 @@ TEST(EngineLife, TheGateAnswersMinusOneInTheBrowserProcessAndRegistersSchemesInS
     EXPECT_EQ(cef_execute_process(&args, &browserApp.app), -1);
     EXPECT_EQ(browserApp.references, 0); // the engine released the reference it was handed
     EXPECT_EQ(browserApp.schemeCalls, 0);
+    EXPECT_TRUE(browserApp.commandLines.empty());
 
     storage.push_back("--type=renderer");
     CountingApp subApp;
@@ -164,6 +177,8 @@ TEST(EngineLife, TheGateAnswersMinusOneInTheBrowserProcessAndRegistersSchemesInS
     EXPECT_EQ(cef_execute_process(&args, &subApp.app), 0);
     EXPECT_EQ(subApp.schemeCalls, 1);
     EXPECT_EQ(subApp.schemeResult, 1);
+    ASSERT_EQ(subApp.commandLines.size(), 1u);
+    EXPECT_EQ(subApp.commandLines[0].first, u"renderer");
     EXPECT_EQ(subApp.references, 0);
 }
 
@@ -181,6 +196,10 @@ TEST(EngineLife, InitialisesOnceRunsPendingWorkAndReleasesTheApplicationAtShutdo
     ASSERT_EQ(cef_initialize(&args, &settings, &app.app), 1);
     EXPECT_EQ(app.schemeCalls, 1);
     EXPECT_EQ(app.references, 1); // kept until shutdown
+    // The program sees the browser process's switches before the engine reads them.
+    ASSERT_EQ(app.commandLines.size(), 1u);
+    EXPECT_EQ(app.commandLines[0].first, u"");
+    EXPECT_EQ(app.commandLines[0].second, u"127.0.0.1:3128");
 
     CountingApp second;
     EXPECT_EQ(cef_initialize(&args, &settings, &second.app), 0);
