@@ -2,6 +2,7 @@
 // on it, real input comes from xdotool and what is on screen is read back from the X server.
 #pragma once
 
+#include "RealScreen.h"
 #include "VirtualDisplay.h"
 
 #include "platform/Gdi.h"
@@ -82,46 +83,6 @@ inline HWND MakeWindow(const char16_t* cls, RECT r, DWORD style = WS_POPUP | WS_
 {
     return CreateWindowEx(exStyle, cls, u"Окно", style, r.left, r.top, r.Width(), r.Height(), parent, nullptr,
                           nullptr, nullptr);
-}
-
-// Dispatches messages (and GTK's events) for about ms milliseconds.
-inline void Pump(int ms = 50)
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    do {
-        MSG msg;
-        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-        }
-        gtk::Sync();
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    } while (std::chrono::steady_clock::now() < end);
-}
-
-// Pumps until condition holds or ms have passed; answers the condition.
-inline bool PumpUntil(const std::function<bool()>& condition, int ms = 10000)
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-        Pump(20);
-        if (condition())
-            return true;
-    }
-    return condition();
-}
-
-inline COLORREF ScreenPixel(LONG x, LONG y)
-{
-    Bitmap b = gtk::GrabScreen(RECT{x, y, x + 1, y + 1});
-    return b.IsEmpty() ? COLORREF(0xFFFFFFFF) : PixelToColor(b.Pixel(0, 0));
-}
-
-// Runs xdotool with the arguments on the test's display; answers its exit status.
-inline int Xdotool(const std::string& arguments)
-{
-    std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
-    return std::system(command.c_str());
 }
 
 inline std::vector<UINT> Messages(HWND hwnd)

@@ -106,43 +106,6 @@ std::thread::id UiThread()
     return S().uiThread;
 }
 
-void Pump(int ms)
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    do {
-        MSG msg;
-        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-        }
-        gtk::Sync();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    } while (std::chrono::steady_clock::now() < end);
-}
-
-bool PumpUntil(const std::function<bool()>& condition, int ms)
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-        Pump(10);
-        if (condition())
-            return true;
-    }
-    return condition();
-}
-
-COLORREF ScreenPixel(int x, int y)
-{
-    Bitmap b = gtk::GrabScreen(RECT{x, y, x + 1, y + 1});
-    return b.IsEmpty() ? COLORREF(0xFFFFFFFF) : PixelToColor(b.Pixel(0, 0));
-}
-
-int Xdotool(const std::string& arguments)
-{
-    std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
-    return std::system(command.c_str());
-}
-
 std::string Narrow(const std::u16string& s)
 {
     std::string out;

@@ -6,6 +6,7 @@
 
 #include "ProxyServer.h"
 
+#include "../../platform/gtk/RealScreen.h"
 #include "../../platform/gtk/VirtualDisplay.h"
 
 #include "engine/TChromium.h"
@@ -28,19 +29,16 @@ using platform::POINT;
 using platform::RECT;
 using platform::RGB;
 
+// Pumping against a deadline, screen pixels and real input, as the platform's own e2e tests do.
+using gtktest::Pump;
+using gtktest::PumpUntil;
+using gtktest::ScreenPixel;
+using gtktest::Xdotool;
+
 ProxyServer& Server();
 // Empty when the display, the server and the engine all came up; otherwise what failed.
 const std::string& SessionProblem();
 std::thread::id UiThread();
-
-// Dispatches messages (and with them GTK's and the engine's work) for about ms milliseconds.
-void Pump(int ms);
-// Pumps until condition holds or ms have passed; answers the condition.
-bool PumpUntil(const std::function<bool()>& condition, int ms = 15000);
-// One pixel of the X screen, 0xFFFFFFFF when it cannot be read.
-platform::COLORREF ScreenPixel(int x, int y);
-// Runs xdotool with the arguments on the session's display; answers its exit status.
-int Xdotool(const std::string& arguments);
 
 std::string Narrow(const std::u16string& s);
 
