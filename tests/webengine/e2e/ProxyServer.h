@@ -168,40 +168,38 @@ private:
         return false;
     }
 
+    // Appends what the client sent next; false when it sent nothing in time or went away.
+    bool ReadMore(int client, std::string& pending)
+    {
+        char buffer[8192];
+        if (!Readable(client))
+            return false;
+        ssize_t n = ::read(client, buffer, sizeof buffer);
+        if (n <= 0)
+            return false;
+        pending.append(buffer, size_t(n));
+        return true;
+    }
+
     void Converse(int client)
     {
         std::string pending;
-        char buffer[8192];
         for (;;) {
             size_t end;
-            while ((end = pending.find("\r\n\r\n")) == std::string::npos) {
-                if (pending.size() > 65536 || !Readable(client)) {
+            while ((end = pending.find("\r\n\r\n")) == std::string::npos)
+                if (pending.size() > 65536 || !ReadMore(client, pending)) {
                     ::close(client);
                     return;
                 }
-                ssize_t n = ::read(client, buffer, sizeof buffer);
-                if (n <= 0) {
-                    ::close(client);
-                    return;
-                }
-                pending.append(buffer, size_t(n));
-            }
             std::string head = pending.substr(0, end);
             pending.erase(0, end + 4);
             // Request bodies (none expected from the pages here) are skipped by their length.
             size_t bodyLength = HeaderNumber(head, "content-length");
-            while (pending.size() < bodyLength) {
-                if (!Readable(client)) {
+            while (pending.size() < bodyLength)
+                if (!ReadMore(client, pending)) {
                     ::close(client);
                     return;
                 }
-                ssize_t n = ::read(client, buffer, sizeof buffer);
-                if (n <= 0) {
-                    ::close(client);
-                    return;
-                }
-                pending.append(buffer, size_t(n));
-            }
             pending.erase(0, bodyLength);
 
             std::string line = head.substr(0, head.find("\r\n"));
