@@ -55,33 +55,6 @@ void CloseFd(int& fd)
     fd = -1;
 }
 
-bool IsValidUtf8(std::string_view s)
-{
-    size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int extra = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
-        if (extra < 0 || i + size_t(extra) >= s.size())
-            return false;
-        char32_t cp = c & (0x3F >> extra);
-        for (int k = 1; k <= extra; ++k) {
-            unsigned char next = static_cast<unsigned char>(s[i + size_t(k)]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += size_t(extra) + 1;
-    }
-    return true;
-}
-
 // A private folder for the socket: the user's runtime folder when it is usable, else /tmp.
 std::string MakePrivateFolder(std::string* error)
 {
@@ -222,22 +195,12 @@ bool RequestChannel::Impl::Read(Connection& connection)
 // Answers every complete question in the input; false when the input breaks the framing.
 bool RequestChannel::Impl::AnswerQuestions(Connection& connection)
 {
-    std::string_view input = connection.input;
-    size_t used = 0;
-    while (input.size() - used >= RequestProtocol::HeaderSize) {
-        auto header = RequestProtocol::DecodeHeader(reinterpret_cast<const unsigned char*>(input.data() + used));
-        if (header.urlLength > RequestProtocol::MaxUrlBytes)
-            return false;
-        size_t total = RequestProtocol::HeaderSize + header.urlLength;
-        if (input.size() - used < total)
-            break;
-        std::string_view url = input.substr(used + RequestProtocol::HeaderSize, header.urlLength);
-        if (!IsValidUtf8(url))
-            return false;
-        bool cancel = Decide(header.pageId, url);
+    size_t used = RequestProtocol::ReadQuestions(connection.input, [&](uint64_t pageId, std::string_view url) {
+        bool cancel = Decide(pageId, url);
         connection.output.push_back(char(cancel ? RequestProtocol::AnswerCancel : RequestProtocol::AnswerGoOn));
-        used += total;
-    }
+    });
+    if (used == RequestProtocol::Broken)
+        return false;
     connection.input.erase(0, used);
     return true;
 }
