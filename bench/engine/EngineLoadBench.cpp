@@ -133,8 +133,8 @@ void BM_PlainWebViewPageOf500Images(benchmark::State& state)
     TimeLoads(state, LoadInPlainView);
 }
 
-BENCHMARK(BM_EngineLibraryPageOf500Images)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(41);
-BENCHMARK(BM_PlainWebViewPageOf500Images)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(41);
+BENCHMARK(BM_EngineLibraryPageOf500Images)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(121);
+BENCHMARK(BM_PlainWebViewPageOf500Images)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(121);
 
 bool ContainsToken(const std::string& url)
 {
