@@ -72,28 +72,6 @@ EngineBrowser* EngineBrowser::FromPage(uint64_t pageId)
     return nullptr;
 }
 
-EngineBrowser* EngineBrowser::FromView(WebKitWebView* view)
-{
-    std::lock_guard lock(liveMutex);
-    for (auto& [id, browser] : liveBrowsers)
-        if (browser->view_ == view) {
-            browser->AddRef();
-            return browser;
-        }
-    return nullptr;
-}
-
-EngineBrowser* EngineBrowser::FromBrowser(cef_browser_t* api)
-{
-    std::lock_guard lock(liveMutex);
-    for (auto& [id, browser] : liveBrowsers)
-        if (&browser->browser_.api == api) {
-            browser->AddRef();
-            return browser;
-        }
-    return nullptr;
-}
-
 void EngineBrowser::CloseAll()
 {
     std::vector<EngineBrowser*> all;

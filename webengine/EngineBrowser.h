@@ -21,8 +21,6 @@ public:
     static EngineBrowser* Create(WebKitWebView* view, cef_client_t* client, bool popup);
     // The live browser showing a page, with a reference; null for none. Any thread.
     static EngineBrowser* FromPage(uint64_t pageId);
-    static EngineBrowser* FromView(WebKitWebView* view);
-    static EngineBrowser* FromBrowser(cef_browser_t* browser);
     // Closes every live browser (at shutdown).
     static void CloseAll();
 

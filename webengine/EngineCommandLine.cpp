@@ -458,15 +458,6 @@ std::string CommandLineSwitchValue(cef_command_line_t* commandLine, std::string_
     return out;
 }
 
-bool CommandLineHasSwitch(cef_command_line_t* commandLine, std::string_view name)
-{
-    if (!commandLine || !commandLine->has_switch)
-        return false;
-    U16 key = Utf16(name);
-    cef_string_t view = BorrowedString(key);
-    return commandLine->has_switch(commandLine, &view) != 0;
-}
-
 } // namespace webengine
 
 extern "C" {

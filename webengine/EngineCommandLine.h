@@ -19,6 +19,5 @@ void SetGlobalCommandLine(int argc, const char* const* argv);
 
 // The last value given to the switch, in UTF-8; empty when it is absent or has no value.
 std::string CommandLineSwitchValue(cef_command_line_t* commandLine, std::string_view name);
-bool CommandLineHasSwitch(cef_command_line_t* commandLine, std::string_view name);
 
 } // namespace webengine

@@ -130,10 +130,4 @@ void ShutDownEngineContext()
     c.failed = false;
 }
 
-std::thread::id EngineIoThreadId()
-{
-    ContextState& c = Context();
-    return c.channel ? c.channel->IoThreadId() : std::thread::id();
-}
-
 } // namespace webengine

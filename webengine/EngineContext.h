@@ -5,8 +5,8 @@
 
 #include <webkit2/webkit2.h>
 
-#include <string>
-#include <thread>
+#include <cstdint>
+#include <string_view>
 
 namespace webengine {
 
@@ -15,9 +15,6 @@ namespace webengine {
 WebKitWebContext* GetEngineContext();
 // Stops the IO thread and lets the context go. The next GetEngineContext makes a new one.
 void ShutDownEngineContext();
-// The IO thread that decides requests; a default id while none runs.
-std::thread::id EngineIoThreadId();
-
 // Decides one request of a page on the IO thread (EngineBrowser.cpp): true cancels it.
 bool DecideRequest(uint64_t pageId, std::string_view url);
 
