@@ -24,6 +24,12 @@ std::mutex liveMutex;
 std::map<int, EngineBrowser*> liveBrowsers; // each holds a reference
 std::atomic<int> lastBrowserId{0};
 
+void Edit(WebKitWebView* view, const char* command)
+{
+    if (view)
+        webkit_web_view_execute_editing_command(view, command);
+}
+
 } // namespace
 
 // ---- life ----------------------------------------------------------------------------------
@@ -166,15 +172,13 @@ void EngineBrowser::SetUrl(const std::string& url)
     url_ = url;
 }
 
-void EngineBrowser::Notify(void (*call)(cef_client_t* client, EngineBrowser& self))
+void EngineBrowser::AnnounceCreated()
 {
-    cef_client_t* client = NewClientRef();
-    if (!client)
-        return;
-    AddRef(); // a callback may close the browser
-    call(client, *this);
-    ReleaseObject(client);
-    Release();
+    Notify([](cef_client_t* client, EngineBrowser& self) {
+        ClientHandler<cef_life_span_handler_t> h(client, &cef_client_t::get_life_span_handler);
+        if (h && h->on_after_created)
+            h->on_after_created(h.Get(), self.NewBrowserRef());
+    });
 }
 
 void EngineBrowser::LoadUrl(const std::string& typed)
@@ -311,18 +315,13 @@ void EngineBrowser::InitFrame()
     InitBase(frame_, this);
     cef_frame_t& f = frame_.api;
     f.is_valid = [](cef_frame_t* self) { return Of(self)->closed_ ? 0 : 1; };
-    auto edit = [](cef_frame_t* self, const char* command) {
-        if (WebKitWebView* view = Of(self)->View())
-            webkit_web_view_execute_editing_command(view, command);
-    };
-    static decltype(edit) editing = edit;
-    f.undo = [](cef_frame_t* self) { editing(self, WEBKIT_EDITING_COMMAND_UNDO); };
-    f.redo = [](cef_frame_t* self) { editing(self, WEBKIT_EDITING_COMMAND_REDO); };
-    f.cut = [](cef_frame_t* self) { editing(self, WEBKIT_EDITING_COMMAND_CUT); };
-    f.copy = [](cef_frame_t* self) { editing(self, WEBKIT_EDITING_COMMAND_COPY); };
-    f.paste = [](cef_frame_t* self) { editing(self, WEBKIT_EDITING_COMMAND_PASTE); };
-    f.del = [](cef_frame_t* self) { editing(self, "Delete"); };
-    f.select_all = [](cef_frame_t* self) { editing(self, WEBKIT_EDITING_COMMAND_SELECT_ALL); };
+    f.undo = [](cef_frame_t* self) { Edit(Of(self)->View(), WEBKIT_EDITING_COMMAND_UNDO); };
+    f.redo = [](cef_frame_t* self) { Edit(Of(self)->View(), WEBKIT_EDITING_COMMAND_REDO); };
+    f.cut = [](cef_frame_t* self) { Edit(Of(self)->View(), WEBKIT_EDITING_COMMAND_CUT); };
+    f.copy = [](cef_frame_t* self) { Edit(Of(self)->View(), WEBKIT_EDITING_COMMAND_COPY); };
+    f.paste = [](cef_frame_t* self) { Edit(Of(self)->View(), WEBKIT_EDITING_COMMAND_PASTE); };
+    f.del = [](cef_frame_t* self) { Edit(Of(self)->View(), "Delete"); };
+    f.select_all = [](cef_frame_t* self) { Edit(Of(self)->View(), WEBKIT_EDITING_COMMAND_SELECT_ALL); };
     f.view_source = [](cef_frame_t*) {};
     f.load_request = [](cef_frame_t* self, cef_request_t* request) {
         if (request && request->get_url) {
@@ -415,22 +414,16 @@ void EngineBrowser::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, EngineB
 gboolean EngineBrowser::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, const char* uri, GError* error,
                                      EngineBrowser* self)
 {
-    cef_client_t* client = self->NewClientRef();
-    if (!client)
-        return FALSE;
-    self->AddRef();
-    {
+    self->Notify([&](cef_client_t* client, EngineBrowser& me) {
         ClientHandler<cef_load_handler_t> h(client, &cef_client_t::get_load_handler);
-        if (h && h->on_load_error) {
-            bool aborted = error && g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED);
-            EngineString text(error && error->message ? error->message : "");
-            EngineString url(uri ? uri : "");
-            h->on_load_error(h.Get(), self->NewBrowserRef(), self->NewFrameRef(), aborted ? ERR_ABORTED : ERR_FAILED,
-                             text.Get(), url.Get());
-        }
-    }
-    ReleaseObject(client);
-    self->Release();
+        if (!h || !h->on_load_error)
+            return;
+        bool aborted = error && g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED);
+        EngineString text(error && error->message ? error->message : "");
+        EngineString url(uri ? uri : "");
+        h->on_load_error(h.Get(), me.NewBrowserRef(), me.NewFrameRef(), aborted ? ERR_ABORTED : ERR_FAILED,
+                         text.Get(), url.Get());
+    });
     return FALSE;
 }
 
@@ -512,11 +505,7 @@ cef_browser_t* CreateBrowser(const cef_window_info_t* windowInfo, cef_client_t* 
     EngineBrowser* browser = EngineBrowser::Create(view, client, false);
     gtk_container_add(GTK_CONTAINER(parent), GTK_WIDGET(view));
     gtk_widget_show(GTK_WIDGET(view));
-    browser->Notify([](cef_client_t* c, EngineBrowser& self) {
-        ClientHandler<cef_life_span_handler_t> h(c, &cef_client_t::get_life_span_handler);
-        if (h && h->on_after_created)
-            h->on_after_created(h.Get(), self.NewBrowserRef());
-    });
+    browser->AnnounceCreated();
     if (url && url->length > 0)
         browser->LoadUrl(Utf8(url));
     cef_browser_t* answer = browser->NewBrowserRef();
@@ -555,15 +544,13 @@ bool DecideRequest(uint64_t pageId, std::string_view url)
     EngineBrowser* browser = EngineBrowser::FromPage(pageId);
     if (!browser)
         return true;
-    cef_client_t* client = browser->NewClientRef();
-    bool cancel = client == nullptr;
-    if (client) {
+    bool cancel = true; // a closed browser has no client to ask
+    browser->Notify([&](cef_client_t* client, EngineBrowser& me) {
         ClientHandler<cef_request_handler_t> h(client, &cef_client_t::get_request_handler);
-        if (h && h->on_before_resource_load)
-            cancel = h->on_before_resource_load(h.Get(), browser->NewBrowserRef(), browser->NewFrameRef(),
-                                                NewEngineRequest(url, "GET")) != 0;
-        ReleaseObject(client);
-    }
+        cancel = h && h->on_before_resource_load &&
+                 h->on_before_resource_load(h.Get(), me.NewBrowserRef(), me.NewFrameRef(),
+                                            NewEngineRequest(url, "GET")) != 0;
+    });
     browser->Release();
     return cancel;
 }

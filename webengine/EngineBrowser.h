@@ -14,6 +14,13 @@
 
 namespace webengine {
 
+template <typename Object>
+void ReleaseObject(Object* object)
+{
+    if (object && object->base.release)
+        object->base.release(&object->base);
+}
+
 class EngineBrowser {
 public:
     // Makes the browser of a view (which it keeps a reference to) and counts it among the live
@@ -41,8 +48,21 @@ public:
     void SetOwnWindow(GtkWidget* window) { ownWindow_ = window; }
     GtkWidget* OwnWindow() const { return ownWindow_; }
 
-    // Calls back the program through its client, if the browser still has one.
-    void Notify(void (*call)(cef_client_t* client, EngineBrowser& self));
+    // Calls back the program through its client, if the browser still has one; the browser stays
+    // alive through the call even if the program closes it there.
+    template <typename Call>
+    void Notify(Call&& call)
+    {
+        cef_client_t* client = NewClientRef();
+        if (!client)
+            return;
+        AddRef();
+        call(client, *this);
+        ReleaseObject(client);
+        Release();
+    }
+    // Tells the program the browser exists (on_after_created).
+    void AnnounceCreated();
     // Loads an address as a browser's address bar would take it.
     void LoadUrl(const std::string& typed);
     // Forgets the view (destroying the engine's own window, if any) and the client. UI thread.
@@ -119,12 +139,5 @@ public:
 private:
     Handler* handler_;
 };
-
-template <typename Object>
-void ReleaseObject(Object* object)
-{
-    if (object && object->base.release)
-        object->base.release(&object->base);
-}
 
 } // namespace webengine

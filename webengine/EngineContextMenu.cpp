@@ -129,17 +129,13 @@ void FreeCommand(gpointer data, GClosure*)
 // the program handles stops the emission there.
 void OnItemActivated(GSimpleAction* action, GVariant*, MenuCommand* c)
 {
-    cef_client_t* client = c->browser->NewClientRef();
-    if (!client)
-        return;
-    int handled = 0;
-    {
+    bool handled = false;
+    c->browser->Notify([&](cef_client_t* client, EngineBrowser& browser) {
         ClientHandler<cef_context_menu_handler_t> h(client, &cef_client_t::get_context_menu_handler);
-        if (h && h->on_context_menu_command)
-            handled = h->on_context_menu_command(h.Get(), c->browser->NewBrowserRef(), c->browser->NewFrameRef(),
-                                                 c->params->NewRef(), c->command, EVENTFLAG_NONE);
-    }
-    ReleaseObject(client);
+        handled = h && h->on_context_menu_command &&
+                  h->on_context_menu_command(h.Get(), browser.NewBrowserRef(), browser.NewFrameRef(),
+                                             c->params->NewRef(), c->command, EVENTFLAG_NONE) != 0;
+    });
     if (handled)
         g_signal_stop_emission_by_name(action, "activate");
 }

@@ -81,13 +81,7 @@ GtkWidget* OnCreatePopup(WebKitWebView* opener, WebKitNavigationAction* action, 
         g_signal_connect_data(window, "destroy", G_CALLBACK(OnWindowDestroyed), popup, ReleasePopup, GConnectFlags(0));
         g_signal_connect(view, "ready-to-show", G_CALLBACK(OnReadyToShow), popup);
     }
-    cef_client_t* created = popup->NewClientRef();
-    if (created) {
-        ClientHandler<cef_life_span_handler_t> h(created, &cef_client_t::get_life_span_handler);
-        if (h && h->on_after_created)
-            h->on_after_created(h.Get(), popup->NewBrowserRef());
-    }
-    ReleaseObject(created);
+    popup->AnnounceCreated();
     popup->Release(); // the live list keeps it
     return GTK_WIDGET(view);
 }
