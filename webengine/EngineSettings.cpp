@@ -8,13 +8,14 @@ namespace webengine {
 
 namespace {
 
-// A setting left at STATE_DEFAULT keeps WebKit's own default.
-struct StateSetting {
-    size_t offset; // of the cef_state_t field
+// A field of the program's settings and the WebKit property it sets.
+struct Setting {
+    size_t offset;
     const char* property;
 };
 
-const StateSetting kStateSettings[] = {
+// cef_state_t fields; STATE_DEFAULT keeps WebKit's own default.
+const Setting kStateSettings[] = {
     {offsetof(cef_browser_settings_t, javascript), "enable-javascript"},
     {offsetof(cef_browser_settings_t, javascript_access_clipboard), "javascript-can-access-clipboard"},
     {offsetof(cef_browser_settings_t, caret_browsing), "enable-caret-browsing"},
@@ -29,12 +30,8 @@ const StateSetting kStateSettings[] = {
     {offsetof(cef_browser_settings_t, developer_tools), "enable-developer-extras"},
 };
 
-struct TextSetting {
-    size_t offset; // of the cef_string_t field
-    const char* property;
-};
-
-const TextSetting kTextSettings[] = {
+// cef_string_t fields; empty keeps the default.
+const Setting kTextSettings[] = {
     {offsetof(cef_browser_settings_t, standard_font_family), "default-font-family"},
     {offsetof(cef_browser_settings_t, fixed_font_family), "monospace-font-family"},
     {offsetof(cef_browser_settings_t, serif_font_family), "serif-font-family"},
@@ -44,12 +41,8 @@ const TextSetting kTextSettings[] = {
     {offsetof(cef_browser_settings_t, default_encoding), "default-charset"},
 };
 
-struct SizeSetting {
-    size_t offset; // of the int field; 0 keeps the default
-    const char* property;
-};
-
-const SizeSetting kSizeSettings[] = {
+// int fields; 0 keeps the default.
+const Setting kSizeSettings[] = {
     {offsetof(cef_browser_settings_t, default_font_size), "default-font-size"},
     {offsetof(cef_browser_settings_t, default_fixed_font_size), "default-monospace-font-size"},
     {offsetof(cef_browser_settings_t, minimum_font_size), "minimum-font-size"},
