@@ -2,6 +2,8 @@
 // multimap containers. Strings own their buffer when their destructor is set.
 #include "engine/capi/cef_entry_points.h"
 
+#include "platform/Types.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -72,40 +74,6 @@ int CompareStrings(const String* a, const String* b)
     return la == lb ? 0 : (la < lb ? -1 : 1);
 }
 
-// Code points out of UTF-8; invalid bytes become U+FFFD.
-std::u32string DecodeUtf8(const char* s, size_t n)
-{
-    std::u32string out;
-    size_t i = 0;
-    while (i < n) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        int extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
-        if (extra < 0) {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
-            if (i + k >= n || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        }
-        static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-        if (!ok || cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        out.push_back(cp);
-        i += size_t(extra) + 1;
-    }
-    return out;
-}
-
 std::u32string DecodeUtf16(const char16* s, size_t n)
 {
     std::u32string out;
@@ -131,29 +99,6 @@ std::u32string DecodeWide(const wchar_t* s, size_t n)
     return out;
 }
 
-std::string EncodeUtf8(const std::u32string& cps)
-{
-    std::string out;
-    for (char32_t cp : cps) {
-        if (cp < 0x80) {
-            out.push_back(char(cp));
-        } else if (cp < 0x800) {
-            out.push_back(char(0xC0 | (cp >> 6)));
-            out.push_back(char(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(char(0xE0 | (cp >> 12)));
-            out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(char(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(char(0xF0 | (cp >> 18)));
-            out.push_back(char(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(char(0x80 | (cp & 0x3F)));
-        }
-    }
-    return out;
-}
-
 U16 EncodeUtf16(const std::u32string& cps)
 {
     U16 out;
@@ -172,6 +117,18 @@ U16 EncodeUtf16(const std::u32string& cps)
 std::wstring EncodeWide(const std::u32string& cps)
 {
     return std::wstring(cps.begin(), cps.end());
+}
+
+// The platform's UTF-8 conversions, on the engine's UTF-16 code units.
+U16 Utf8ToU16(const char* s, size_t n)
+{
+    std::u16string text = platform::Utf8ToUtf16(std::string_view(s, n));
+    return U16(reinterpret_cast<const char16*>(text.data()), text.size());
+}
+
+std::string U16ToUtf8(const char16* s, size_t n)
+{
+    return platform::Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(s), n));
 }
 
 U16 ToU16(const cef_string_t* s)
@@ -210,12 +167,14 @@ int cef_string_utf16_cmp(const cef_string_utf16_t* a, const cef_string_utf16_t* 
 
 int cef_string_wide_to_utf8(const wchar_t* src, size_t n, cef_string_utf8_t* out)
 {
-    std::string s = EncodeUtf8(DecodeWide(src, n));
+    U16 text = EncodeUtf16(DecodeWide(src, n));
+    std::string s = U16ToUtf8(text.data(), text.size());
     return cef_string_utf8_set(s.data(), s.size(), out, 1);
 }
 int cef_string_utf8_to_wide(const char* src, size_t n, cef_string_wide_t* out)
 {
-    std::wstring s = EncodeWide(DecodeUtf8(src, n));
+    U16 text = Utf8ToU16(src, n);
+    std::wstring s = EncodeWide(DecodeUtf16(text.data(), text.size()));
     return cef_string_wide_set(s.data(), s.size(), out, 1);
 }
 int cef_string_wide_to_utf16(const wchar_t* src, size_t n, cef_string_utf16_t* out)
@@ -230,12 +189,12 @@ int cef_string_utf16_to_wide(const char16* src, size_t n, cef_string_wide_t* out
 }
 int cef_string_utf8_to_utf16(const char* src, size_t n, cef_string_utf16_t* out)
 {
-    U16 s = EncodeUtf16(DecodeUtf8(src, n));
+    U16 s = Utf8ToU16(src, n);
     return cef_string_utf16_set(s.data(), s.size(), out, 1);
 }
 int cef_string_utf16_to_utf8(const char16* src, size_t n, cef_string_utf8_t* out)
 {
-    std::string s = EncodeUtf8(DecodeUtf16(src, n));
+    std::string s = U16ToUtf8(src, n);
     return cef_string_utf8_set(s.data(), s.size(), out, 1);
 }
 int cef_string_ascii_to_wide(const char* src, size_t n, cef_string_wide_t* out) { return cef_string_utf8_to_wide(src, n, out); }
