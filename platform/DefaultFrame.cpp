@@ -385,21 +385,7 @@ void DefaultFrame::PaintCaption(HDC dc) const
 
     const COLORREF from = GetSysColor(info_.active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
     const COLORREF to = GetSysColor(info_.active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
-    TRIVERTEX v[2];
-    v[0].x = bar.left;
-    v[0].y = bar.top;
-    v[0].Red = WORD(GetRValue(from) << 8);
-    v[0].Green = WORD(GetGValue(from) << 8);
-    v[0].Blue = WORD(GetBValue(from) << 8);
-    v[0].Alpha = 0xFF00;
-    v[1].x = bar.right;
-    v[1].y = bar.bottom;
-    v[1].Red = WORD(GetRValue(to) << 8);
-    v[1].Green = WORD(GetGValue(to) << 8);
-    v[1].Blue = WORD(GetBValue(to) << 8);
-    v[1].Alpha = 0xFF00;
-    GRADIENT_RECT mesh{0, 1};
-    GradientFill(dc, v, 2, &mesh, 1, GRADIENT_FILL_RECT_H);
+    GradientFillRect(dc, bar, from, to, GRADIENT_FILL_RECT_H);
     if (bar.bottom < band.bottom)
         FillSolidRect(dc, Rect(band.left, bar.bottom, band.right, band.bottom), GetSysColor(COLOR_BTNFACE));
 

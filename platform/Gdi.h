@@ -88,6 +88,9 @@ struct GRADIENT_TRIANGLE {
 };
 constexpr UINT GRADIENT_FILL_RECT_H = 0, GRADIENT_FILL_RECT_V = 1, GRADIENT_FILL_TRIANGLE = 2;
 bool GradientFill(HDC dc, const TRIVERTEX* vertices, UINT vertexCount, const void* mesh, UINT meshCount, UINT mode);
+// One opaque rectangle shading from `from` to `to`, left to right (GRADIENT_FILL_RECT_H) or top
+// to bottom (GRADIENT_FILL_RECT_V).
+bool GradientFillRect(HDC dc, const RECT& r, COLORREF from, COLORREF to, UINT mode);
 
 // Region painting in logical coordinates.
 void FillRgn(HDC dc, const Region& rgn, COLORREF color);

@@ -189,4 +189,15 @@ bool GradientFill(HDC dc, const TRIVERTEX* vertices, UINT vertexCount, const voi
     return true;
 }
 
+bool GradientFillRect(HDC dc, const RECT& r, COLORREF from, COLORREF to, UINT mode)
+{
+    auto vertex = [](LONG x, LONG y, COLORREF c) {
+        return TRIVERTEX{x, y, WORD(GetRValue(c) << 8), WORD(GetGValue(c) << 8), WORD(GetBValue(c) << 8), 0xFF00};
+    };
+    if (!dc || (mode != GRADIENT_FILL_RECT_H && mode != GRADIENT_FILL_RECT_V))
+        return false;
+    FillGradientRect(dc, vertex(r.left, r.top, from), vertex(r.right, r.bottom, to), mode == GRADIENT_FILL_RECT_H);
+    return true;
+}
+
 } // namespace platform

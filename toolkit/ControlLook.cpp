@@ -29,21 +29,7 @@ void VerticalGradient(TCanvas& canvas, const TRect& r, COLORREF top, COLORREF bo
 {
     if (!canvas.Handle() || r.IsEmpty())
         return;
-    TRIVERTEX v[2];
-    v[0].x = r.left;
-    v[0].y = r.top;
-    v[0].Red = WORD(GetRValue(top) << 8);
-    v[0].Green = WORD(GetGValue(top) << 8);
-    v[0].Blue = WORD(GetBValue(top) << 8);
-    v[0].Alpha = 0xFF00;
-    v[1].x = r.right;
-    v[1].y = r.bottom;
-    v[1].Red = WORD(GetRValue(bottom) << 8);
-    v[1].Green = WORD(GetGValue(bottom) << 8);
-    v[1].Blue = WORD(GetBValue(bottom) << 8);
-    v[1].Alpha = 0xFF00;
-    GRADIENT_RECT mesh{0, 1};
-    GradientFill(canvas.Handle(), v, 2, &mesh, 1, GRADIENT_FILL_RECT_V);
+    GradientFillRect(canvas.Handle(), r, top, bottom, GRADIENT_FILL_RECT_V);
 }
 
 // A one-pixel frame whose corner pixels are left out, which reads as slightly rounded.
