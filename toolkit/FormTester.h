@@ -34,6 +34,18 @@ public:
         return form;
     }
 
+    // A control of class T owned by owner, named name, on parent at the given bounds.
+    template <class T>
+    static T* Make(TComponent* owner, TWinControl* parent, StringView name, int left, int top, int width,
+                   int height)
+    {
+        auto* c = new T(owner);
+        c->SetName(name);
+        c->SetParent(parent);
+        c->SetBounds(left, top, width, height);
+        return c;
+    }
+
     // The component named name among root's components and theirs; throws when there is none.
     static TComponent* Find(TComponent* root, StringView name);
     template <class T>

@@ -19,16 +19,6 @@ using namespace platform;
 
 namespace {
 
-template <class T>
-T* Make(TComponent* owner, TWinControl* parent, StringView name, int left, int top, int width, int height)
-{
-    auto* c = new T(owner);
-    c->SetName(name);
-    c->SetParent(parent);
-    c->SetBounds(left, top, width, height);
-    return c;
-}
-
 void SolidGlyph(TBitmap& glyph, int width, int height, PixelBGRA pixel)
 {
     glyph.SetSize(width, height);
@@ -43,26 +33,26 @@ public:
     {
         SetClientWidth(400);
         SetClientHeight(200);
-        check = Make<TCheckBox>(this, this, u"check", 10, 10, 185, 20);
+        check = FormTester::Make<TCheckBox>(this, this, u"check", 10, 10, 185, 20);
         check->SetCaption(u"Использовать настройки прокси");
-        ok = Make<TButton>(this, this, u"ok", 10, 50, 75, 25);
+        ok = FormTester::Make<TButton>(this, this, u"ok", 10, 50, 75, 25);
         ok->SetCaption(u"ОК");
         ok->SetDefault(true);
         ok->SetModalResult(mrOk);
-        cancel = Make<TButton>(this, this, u"cancel", 95, 50, 75, 25);
+        cancel = FormTester::Make<TButton>(this, this, u"cancel", 95, 50, 75, 25);
         cancel->SetCaption(u"Отмена");
         cancel->SetCancel(true);
         cancel->SetModalResult(mrCancel);
-        other = Make<TButton>(this, this, u"other", 180, 50, 75, 25);
+        other = FormTester::Make<TButton>(this, this, u"other", 180, 50, 75, 25);
         other->SetCaption(u"Другая");
-        source = Make<TBitBtn>(this, this, u"source", 10, 90, 107, 36);
+        source = FormTester::Make<TBitBtn>(this, this, u"source", 10, 90, 107, 36);
         source->SetCaption(u"Сервер 1");
         TBitmap glyph;
         SolidGlyph(glyph, 32, 32, MakePixel(255, 0, 0));
         source->SetGlyph(&glyph);
-        left = Make<TSpeedButton>(this, this, u"left", 130, 90, 32, 32);
-        right = Make<TSpeedButton>(this, this, u"right", 164, 90, 32, 32);
-        plain = Make<TSpeedButton>(this, this, u"plain", 198, 90, 32, 32);
+        left = FormTester::Make<TSpeedButton>(this, this, u"left", 130, 90, 32, 32);
+        right = FormTester::Make<TSpeedButton>(this, this, u"right", 164, 90, 32, 32);
+        plain = FormTester::Make<TSpeedButton>(this, this, u"plain", 198, 90, 32, 32);
         plain->SetFlat(true);
         TBitmap small;
         SolidGlyph(small, 16, 16, MakePixel(0, 0, 255));

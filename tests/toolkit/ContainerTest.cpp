@@ -18,23 +18,13 @@ using namespace platform;
 
 namespace {
 
-template <class T>
-T* Make(TComponent* owner, TWinControl* parent, StringView name, int left, int top, int width, int height)
-{
-    auto* c = new T(owner);
-    c->SetName(name);
-    c->SetParent(parent);
-    c->SetBounds(left, top, width, height);
-    return c;
-}
-
 class PagesForm : public TForm {
 public:
     explicit PagesForm(TComponent* owner) : TForm(owner)
     {
         SetClientWidth(494);
         SetClientHeight(290);
-        pages = Make<TPageControl>(this, this, u"pages", 0, 0, 494, 290);
+        pages = FormTester::Make<TPageControl>(this, this, u"pages", 0, 0, 494, 290);
         pages->SetAlign(alClient);
         first = new TTabSheet(this);
         first->SetName(u"first");
@@ -44,11 +34,11 @@ public:
         second->SetName(u"second");
         second->SetPageControl(pages);
         second->SetCaption(u"Вид");
-        group = Make<TGroupBox>(this, first, u"group", 8, 8, 470, 140);
+        group = FormTester::Make<TGroupBox>(this, first, u"group", 8, 8, 470, 140);
         group->SetCaption(u"Настройки прокси");
-        inGroup = Make<TButton>(this, group, u"inGroup", 15, 24, 100, 25);
+        inGroup = FormTester::Make<TButton>(this, group, u"inGroup", 15, 24, 100, 25);
         inGroup->SetAlign(alClient);
-        onSecond = Make<TButton>(this, second, u"onSecond", 10, 10, 100, 25);
+        onSecond = FormTester::Make<TButton>(this, second, u"onSecond", 10, 10, 100, 25);
     }
     TPageControl* pages;
     TTabSheet *first, *second;
@@ -62,8 +52,8 @@ TEST(TPanelTest, ChildrenAreAlignedInsideTheBevelsAndBorder)
 {
     FormTester tester;
     auto* form = tester.CreateForm<TForm>();
-    auto* panel = Make<TPanel>(form, form, u"panel", 0, 0, 200, 100);
-    auto* inside = Make<TButton>(form, panel, u"inside", 0, 0, 10, 10);
+    auto* panel = FormTester::Make<TPanel>(form, form, u"panel", 0, 0, 200, 100);
+    auto* inside = FormTester::Make<TButton>(form, panel, u"inside", 0, 0, 10, 10);
     inside->SetAlign(alClient);
     EXPECT_EQ(inside->BoundsRect(), (TRect{1, 1, 199, 99}));
     panel->SetBevelInner(bvLowered);
@@ -126,7 +116,7 @@ TEST(TLabelTest, AutoSizeFitsTheTextAndWordWrapKeepsTheWidth)
 {
     FormTester tester;
     auto* form = tester.CreateForm<TForm>();
-    auto* label = Make<TLabel>(form, form, u"label", 10, 10, 10, 10);
+    auto* label = FormTester::Make<TLabel>(form, form, u"label", 10, 10, 10, 10);
     label->SetCaption(u"Адрес:");
     TCanvas measure;
     measure.Font()->Assign(label->Font());
@@ -158,7 +148,7 @@ TEST(TImageTest, AutoSizeTakesThePictureSizeAndAlignmentStillApplies)
     auto* form = tester.CreateForm<TForm>();
     form->SetClientWidth(404);
     form->SetClientHeight(120);
-    auto* image = Make<TImage>(form, form, u"image", 0, 0, 10, 10);
+    auto* image = FormTester::Make<TImage>(form, form, u"image", 0, 0, 10, 10);
     image->SetAutoSize(true);
     image->SetAlign(alLeft);
     TBitmap picture(120, 120);

@@ -48,16 +48,6 @@ protected:
     }
 };
 
-template <class T>
-T* Make(TComponent* owner, TWinControl* parent, StringView name, int left, int top, int width, int height)
-{
-    auto* c = new T(owner);
-    c->SetName(name);
-    c->SetParent(parent);
-    c->SetBounds(left, top, width, height);
-    return c;
-}
-
 class AlignForm : public TForm {
 public:
     explicit AlignForm(TComponent* owner) : TForm(owner)
@@ -65,13 +55,13 @@ public:
         SetBorderStyle(bsSizeable);
         SetClientWidth(300);
         SetClientHeight(200);
-        top = Make<TBox>(this, this, u"top", 0, 0, 300, 40);
+        top = FormTester::Make<TBox>(this, this, u"top", 0, 0, 300, 40);
         top->SetAlign(alTop);
-        bottom = Make<TBox>(this, this, u"bottom", 0, 160, 300, 30);
+        bottom = FormTester::Make<TBox>(this, this, u"bottom", 0, 160, 300, 30);
         bottom->SetAlign(alBottom);
-        client = Make<TBox>(this, this, u"client", 0, 40, 300, 120);
+        client = FormTester::Make<TBox>(this, this, u"client", 0, 40, 300, 120);
         client->SetAlign(alClient);
-        right = Make<TMark>(this, top, u"right", 200, 2, 24, 24);
+        right = FormTester::Make<TMark>(this, top, u"right", 200, 2, 24, 24);
         right->SetAlign(alRight);
     }
     TBox *top, *bottom, *client;
@@ -125,23 +115,23 @@ public:
     {
         SetClientWidth(400);
         SetClientHeight(200);
-        panel = Make<TBox>(this, this, u"panel", 0, 0, 400, 100);
+        panel = FormTester::Make<TBox>(this, this, u"panel", 0, 0, 400, 100);
         panel->SetTabStop(false);
         panel->ControlStyle.Include(csAcceptsControls);
         panel->SetTabOrder(1);
         // Tab order values as a stored form gives them, out of creation order.
-        a = Make<TBox>(this, panel, u"a", 10, 10, 50, 20);
+        a = FormTester::Make<TBox>(this, panel, u"a", 10, 10, 50, 20);
         a->SetTabOrder(2);
-        b = Make<TBox>(this, panel, u"b", 70, 10, 50, 20);
+        b = FormTester::Make<TBox>(this, panel, u"b", 70, 10, 50, 20);
         b->SetTabOrder(0);
-        c = Make<TBox>(this, panel, u"c", 130, 10, 50, 20);
+        c = FormTester::Make<TBox>(this, panel, u"c", 130, 10, 50, 20);
         c->SetTabOrder(1);
-        d = Make<TBox>(this, this, u"d", 10, 120, 50, 20);
+        d = FormTester::Make<TBox>(this, this, u"d", 10, 120, 50, 20);
         d->SetTabOrder(0);
-        hidden = Make<TBox>(this, this, u"hidden", 70, 120, 50, 20);
+        hidden = FormTester::Make<TBox>(this, this, u"hidden", 70, 120, 50, 20);
         hidden->SetTabOrder(2);
         hidden->SetVisible(false);
-        noStop = Make<TBox>(this, this, u"noStop", 130, 120, 50, 20);
+        noStop = FormTester::Make<TBox>(this, this, u"noStop", 130, 120, 50, 20);
         noStop->SetTabStop(false);
     }
     TBox *panel, *a, *b, *c, *d, *hidden, *noStop;
@@ -226,12 +216,12 @@ public:
     {
         SetClientWidth(300);
         SetClientHeight(120);
-        box = Make<TBox>(this, this, u"box", 10, 10, 100, 40);
-        mark = Make<TMark>(this, this, u"mark", 150, 10, 60, 40);
+        box = FormTester::Make<TBox>(this, this, u"box", 10, 10, 100, 40);
+        mark = FormTester::Make<TMark>(this, this, u"mark", 150, 10, 60, 40);
         mark->SetHint(u"Телепрограмма");
         mark->SetShowHint(true);
         mark->SetCursor(crHandPoint);
-        plain = Make<TMark>(this, this, u"plain", 220, 10, 60, 40);
+        plain = FormTester::Make<TMark>(this, this, u"plain", 220, 10, 60, 40);
         plain->SetHint(u"not shown");
     }
     TBox* box;
@@ -359,7 +349,7 @@ TEST(TWinControlTest, AControlThatWantsSpecialKeysKeepsTabAndEnter)
 {
     FormTester tester;
     auto* form = tester.CreateForm<TabForm>();
-    auto* hungry = Make<TKeyHungry>(form, form, u"hungry", 200, 120, 50, 20);
+    auto* hungry = FormTester::Make<TKeyHungry>(form, form, u"hungry", 200, 120, 50, 20);
     std::vector<platform::WORD> keys;
     hungry->OnKeyDown = [&](TObject*, platform::WORD& key, TShiftState) { keys.push_back(key); };
     form->Show();
