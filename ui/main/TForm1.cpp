@@ -263,8 +263,9 @@ void TForm1::Chromium1BeforeResourceLoad(TObject*, const engine::ICefBrowser&, c
                                          const engine::ICefRequest& request, bool& Result)
 {
     Result = false;
-    // One copy of the address serves all sixteen tokens: the request does not change meanwhile.
-    Result = HoldsBlockedToken(request.GetUrl());
+    // One reading of the address serves all sixteen tokens: the request does not change meanwhile.
+    // It is read in the engine's own copy, so the decision allocates nothing of its own.
+    Result = HoldsBlockedToken(request.ReadUrl().View());
 }
 
 void TForm1::Chromium1BeforePopup(TObject*, const engine::ICefBrowser&, const engine::ICefFrame&,
