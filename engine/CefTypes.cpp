@@ -30,6 +30,12 @@ String CefStringFreeAndGet(cef_string_userfree_t text)
     return result;
 }
 
+CefUserFreeString::~CefUserFreeString()
+{
+    if (text_ && cef_string_userfree_utf16_free)
+        cef_string_userfree_utf16_free(text_);
+}
+
 namespace {
 
 // Calls a table member when the object offers it.
@@ -45,6 +51,10 @@ auto Call(T* p, F T::*member, A... args) -> decltype((p->*member)(p, args...))
 } // namespace
 
 String ICefRequest::GetUrl() const { return CefStringFreeAndGet(Call(Cef(), &cef_request_t::get_url)); }
+CefUserFreeString ICefRequest::ReadUrl() const
+{
+    return CefUserFreeString(Call(Cef(), &cef_request_t::get_url));
+}
 String ICefRequest::GetMethod() const { return CefStringFreeAndGet(Call(Cef(), &cef_request_t::get_method)); }
 
 void ICefBrowserHost::ParentWindowWillClose() const { Call(Cef(), &cef_browser_host_t::parent_window_will_close); }

@@ -20,12 +20,36 @@ String CefStringFreeAndGet(cef_string_userfree_t text);
 
 class ICefFrame;
 
+// A string the engine handed over, read in place and released when this goes: for callers on a
+// hot path that need the text only for a moment and no copy of their own.
+class CefUserFreeString {
+public:
+    explicit CefUserFreeString(cef_string_userfree_t text) : text_(text) {}
+    ~CefUserFreeString();
+    CefUserFreeString(CefUserFreeString&& other) noexcept : text_(other.text_) { other.text_ = nullptr; }
+    CefUserFreeString(const CefUserFreeString&) = delete;
+    CefUserFreeString& operator=(const CefUserFreeString&) = delete;
+    CefUserFreeString& operator=(CefUserFreeString&&) = delete;
+
+    StringView View() const
+    {
+        if (!text_ || !text_->str)
+            return {};
+        return StringView(reinterpret_cast<const char16_t*>(text_->str), text_->length);
+    }
+
+private:
+    cef_string_userfree_t text_;
+};
+
 class ICefRequest {
 public:
     ICefRequest() = default;
     explicit ICefRequest(CefRef<cef_request_t> ref) : ref_(std::move(ref)) {}
     explicit operator bool() const { return bool(ref_); }
     String GetUrl() const;
+    // The same address, read in the engine's own copy.
+    CefUserFreeString ReadUrl() const;
     String GetMethod() const;
     cef_request_t* Cef() const { return ref_.Get(); }
 

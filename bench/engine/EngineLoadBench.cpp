@@ -1,11 +1,11 @@
 // Loading a page of 500 small images, each its own request through a local proxy, in the engine
-// library (every request put to a resource handler that cancels nothing) and in a plain system
+// library (every request put to the main window's filter, which cancels none of them) and in a plain system
 // web view with the same proxy and no extension. Each load asks for a page and pictures never
 // asked for before, so no cache helps either side; time runs from the load request to the end of
 // the main frame's load. It starts its own virtual display (Xvfb). Repetitions of the two are
 // interleaved, so a slow spell of the machine falls on both.
 #include "tests/platform/gtk/VirtualDisplay.h"
-#include "tests/webengine/e2e/ProxyServer.h"
+#include "tests/support/ProxyServer.h"
 
 #include "engine/CefLib.h"
 #include "engine/TChromium.h"
@@ -13,6 +13,7 @@
 #include "platform/Platform.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
+#include "ui/main/TForm1.h"
 
 #include <benchmark/benchmark.h>
 #include <webkit2/webkit2.h>
@@ -136,17 +137,6 @@ void BM_PlainWebViewPageOf500Images(benchmark::State& state)
 BENCHMARK(BM_EngineLibraryPageOf500Images)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(121);
 BENCHMARK(BM_PlainWebViewPageOf500Images)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(121);
 
-bool ContainsToken(const std::string& url)
-{
-    static const char* const tokens[] = {"admixer", "recreativ", "advmaker", "yottos", "beseed",     "vbm",
-                                         "viboom",  "am15",      "am14",     "oclaserver", "mxtads", "mtrcss",
-                                         "ads.tvbanner.net", "adwise", "traforet", "rmbn"};
-    for (const char* token : tokens)
-        if (url.find(token) != std::string::npos)
-            return true;
-    return false;
-}
-
 void StartEngineView(const std::string& proxySwitch)
 {
     static std::vector<std::string> text;
@@ -174,12 +164,8 @@ void StartEngineView(const std::string& proxySwitch)
     B().chromium = new engine::TChromium(B().form);
     B().chromium->SetParent(B().form);
     B().chromium->SetBounds(0, 0, 600, 450);
-    // The handler does what the program's filter does with an address that holds no token.
-    B().chromium->OnBeforeResourceLoad = [](toolkit::TObject*, const engine::ICefBrowser&, const engine::ICefFrame&,
-                                            const engine::ICefRequest& request, bool& Result) {
-        std::u16string url = request.GetUrl();
-        Result = ContainsToken(std::string(url.begin(), url.end()));
-    };
+    // The main window's own filter decides every request.
+    B().chromium->OnBeforeResourceLoad = ui::TForm1::Chromium1BeforeResourceLoad;
     B().chromium->OnLoadEnd = [](toolkit::TObject*, const engine::ICefBrowser&, const engine::ICefFrame& frame, int) {
         std::u16string url = frame.GetUrl();
         if (frame.IsMain() && std::string(url.begin(), url.end()) == B().expected)

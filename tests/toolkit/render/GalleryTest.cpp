@@ -1,6 +1,8 @@
 // Every standard control on one form, drawn on the virtual screen in the plain look and compared
 // pixel for pixel with a picture a person has looked at (tests/data/render/gallery.png). Set
 // LUMO_UPDATE_REFERENCE=1 to write a new reference after a deliberate change of the look.
+#include "../../support/ReferencePicture.h"
+
 #include "toolkit/FormTester.h"
 #include "toolkit/TBitBtn.h"
 #include "toolkit/TBitmap.h"
@@ -199,11 +201,6 @@ public:
     }
 };
 
-std::string ReferencePath()
-{
-    return std::string(LUMO_SOURCE_DIR) + "/tests/data/render/gallery.png";
-}
-
 } // namespace
 
 TEST(GalleryRenderTest, EveryStandardControlMatchesTheReferencePicture)
@@ -212,29 +209,5 @@ TEST(GalleryRenderTest, EveryStandardControlMatchesTheReferencePicture)
     auto* form = tester.CreateForm<TGalleryForm>();
     form->Show();
     tester.Pump();
-    Bitmap shot = tester.WindowShot(form);
-
-    if (const char* update = std::getenv("LUMO_UPDATE_REFERENCE"); update && std::string(update) == "1") {
-        std::filesystem::create_directories(std::filesystem::path(ReferencePath()).parent_path());
-        SavePng(shot, ReferencePath());
-        GTEST_SKIP() << "wrote " << ReferencePath();
-    }
-    ASSERT_TRUE(std::filesystem::exists(ReferencePath())) << "no reference picture; run with LUMO_UPDATE_REFERENCE=1";
-    Bitmap reference = LoadImageFile(ReferencePath()).bitmap;
-    ASSERT_EQ(shot.Width(), reference.Width());
-    ASSERT_EQ(shot.Height(), reference.Height());
-    int differing = 0;
-    POINT first{-1, -1};
-    for (int y = 0; y < shot.Height(); ++y)
-        for (int x = 0; x < shot.Width(); ++x)
-            if ((shot.Pixel(x, y) | 0xFF000000u) != (reference.Pixel(x, y) | 0xFF000000u)) {
-                if (differing++ == 0)
-                    first = POINT{x, y};
-            }
-    if (differing > 0) {
-        std::string actual = std::string(LUMO_BINARY_DIR) + "/gallery-actual.png";
-        SavePng(shot, actual);
-        ADD_FAILURE() << differing << " pixels differ, the first at (" << first.x << ", " << first.y
-                      << "); the picture drawn is in " << actual;
-    }
+    testsupport::ExpectMatchesReference(tester.WindowShot(form), "gallery");
 }

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/backend/gtk/GtkBackend.h"
 #include "toolkit/TApplication.h"
+#include "ui/main/RequestFilter.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -84,11 +85,6 @@ public:
 
 [[maybe_unused]] ::testing::Environment* const session = ::testing::AddGlobalTestEnvironment(new Session);
 
-constexpr const char* blockList[] = {"admixer", "recreativ", "advmaker",   "yottos", "beseed",
-                                     "vbm",     "viboom",    "am15",       "am14",   "oclaserver",
-                                     "mxtads",  "mtrcss",    "ads.tvbanner.net", "adwise", "traforet",
-                                     "rmbn"};
-
 } // namespace
 
 ProxyServer& Server()
@@ -117,15 +113,12 @@ std::string Narrow(const std::u16string& s)
 
 bool HoldsBlockedToken(const std::string& url)
 {
-    for (const char* token : blockList)
-        if (url.find(token) != std::string::npos)
-            return true;
-    return false;
+    return ui::HoldsBlockedToken(std::u16string(url.begin(), url.end()));
 }
 
 bool PopupAllowed(const std::string& targetUrl)
 {
-    return targetUrl.find("directadvert") != std::string::npos;
+    return ui::PopupAllowed(std::u16string(targetUrl.begin(), targetUrl.end()));
 }
 
 void RequestRecord::Add(const std::string& url)

@@ -4,7 +4,7 @@
 // form with a browser control on it and wait by pumping the message loop against a deadline.
 #pragma once
 
-#include "ProxyServer.h"
+#include "../../support/ProxyServer.h"
 
 #include "../../platform/gtk/RealScreen.h"
 #include "../../platform/gtk/VirtualDisplay.h"
@@ -42,7 +42,7 @@ std::thread::id UiThread();
 
 std::string Narrow(const std::u16string& s);
 
-// The main window's block list and pop-up rule, as the program decides them.
+// The main window's block list and pop-up rule, decided by the program's own filter.
 bool HoldsBlockedToken(const std::string& url);
 bool PopupAllowed(const std::string& targetUrl);
 

@@ -1,0 +1,16 @@
+#include "skin/controls/TsBitBtn.h"
+
+namespace skin {
+
+TsBitBtn::TsBitBtn(toolkit::TComponent* AOwner)
+    : toolkit::TBitBtn(AOwner), skinData_(std::make_unique<TsCtrlSkinData>(this, COC_TsBitBtn))
+{
+}
+
+void TsBitBtn::Loaded()
+{
+    toolkit::TBitBtn::Loaded();
+    skinData_->SetLoading(false);
+}
+
+} // namespace skin
