@@ -95,6 +95,10 @@ WebKitWebContext* GetEngineContext()
     c.channel = std::move(channel);
     c.failed = false;
 
+    // TV channels serve HLS, which WebKit's media player leaves off unless asked; the web
+    // processes inherit the switch. A value the user set stays.
+    g_setenv("WEBKIT_GST_ENABLE_HLS_SUPPORT", "1", FALSE);
+
     const EngineState& state = State();
     WebKitWebsiteDataManager* manager = NewDataManager(state.cachePath);
     ApplyProxy(manager, state.proxyServer);
