@@ -90,7 +90,7 @@ TEST_F(EngineThread, DestructionWaitsForTheRequestInsideTheControlAndLetsNoLater
         }
     });
     WaitFor(entered);
-    delete control;
+    toolkit::Free(control);
     // Destruction returned only after the request inside had left the control.
     EXPECT_FALSE(inside.load());
     destroyed = true;
@@ -116,7 +116,7 @@ TEST_F(EngineThread, HandlerQueriesRacingWithDestructionGetALiveHandlerOrNone)
         }
     });
     WaitFor(started);
-    delete control;
+    toolkit::Free(control);
     // A few more rounds against the severed client.
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     stop = true;
