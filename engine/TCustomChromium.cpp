@@ -30,6 +30,19 @@ TCustomChromium::TCustomChromium(toolkit::TComponent* AOwner) : toolkit::TWinCon
 
 TCustomChromium::~TCustomChromium()
 {
+    LeaveEngine();
+    FFontOptions.reset();
+    FOptions.reset();
+}
+
+void TCustomChromium::BeforeDestruction()
+{
+    LeaveEngine();
+    toolkit::TWinControl::BeforeDestruction();
+}
+
+void TCustomChromium::LeaveEngine()
+{
     if (FBrowser) {
         FBrowser.StopLoad();
         FBrowser.GetHost().ParentWindowWillClose();
@@ -41,8 +54,6 @@ TCustomChromium::~TCustomChromium()
     }
     FBrowser = ICefBrowser();
     FBrowserId = 0;
-    FFontOptions.reset();
-    FOptions.reset();
 }
 
 cef_client_t* TCustomChromium::Client() const

@@ -61,6 +61,10 @@ class TCustomChromium : public toolkit::TWinControl, public IChromiumEvents {
 public:
     explicit TCustomChromium(toolkit::TComponent* AOwner);
     ~TCustomChromium() override;
+    // Freed the library's way (owners free their components so), the control leaves the engine
+    // here, while the whole object still exists: an event running on an engine thread finishes
+    // before any destructor starts. A plain delete leaves it in the destructor instead.
+    void BeforeDestruction() override;
 
     // Makes sure the window (and with it the browser) exists, then navigates the main frame.
     void Load(const String& url);
@@ -198,6 +202,9 @@ private:
     bool Designing() const { return ComponentState().Contains(toolkit::csDesigning); }
     void CreateBrowser();
     void GetSettings(cef_browser_settings_t& settings);
+    // Stops the browser and cuts the client off from this control, waiting for the events in
+    // progress; then lets go of both. Does nothing the second time.
+    void LeaveEngine();
 
     TVCLClientHandler* FHandler = nullptr;
     ICefBrowser FBrowser;

@@ -9,54 +9,41 @@ std::atomic<int> CefInstances{0};
 platform::UINT_PTR CefTimer = 0;
 bool looping = false;
 
-namespace {
-
-// The engine gets a reference of its own with each handler it asks for.
 template <class H>
-auto Answer(const std::atomic<H*>& handler) -> decltype(handler.load()->Cef())
+auto TCustomClientHandler::Answer(cef_client_t* self, H* const TCustomClientHandler::*handler)
+    -> decltype((From(self)->*handler)->Cef())
 {
-    H* h = handler.load();
-    return h ? h->CefShared() : nullptr;
+    TCustomClientHandler* client = From(self);
+    return client->link_->IsSevered() ? nullptr : (client->*handler)->CefShared();
 }
-
-template <class H>
-void Drop(std::atomic<H*>& handler)
-{
-    if (H* h = handler.exchange(nullptr)) {
-        h->Disconnect();
-        h->Release();
-    }
-}
-
-} // namespace
 
 TCustomClientHandler::TCustomClientHandler(IChromiumEvents* events)
-    : events_(events), loadHandler_(new TCustomLoadHandler(events)), focusHandler_(new TCustomFocusHandler(events)),
-      contextMenuHandler_(new TCustomContextMenuHandler(events)), dialogHandler_(new TCustomDialogHandler(events)),
-      keyboardHandler_(new TCustomKeyboardHandler(events)), displayHandler_(new TCustomDisplayHandler(events)),
-      downloadHandler_(new TCustomDownloadHandler(events)),
-      geolocationHandler_(new TCustomGeolocationHandler(events)),
-      jsDialogHandler_(new TCustomJsDialogHandler(events)), lifeSpanHandler_(new TCustomLifeSpanHandler(events)),
-      requestHandler_(new TCustomRequestHandler(events)), renderHandler_(new TCustomRenderHandler(events))
+    : link_(std::make_shared<TChromiumLink>(events)), loadHandler_(new TCustomLoadHandler(link_)),
+      focusHandler_(new TCustomFocusHandler(link_)), contextMenuHandler_(new TCustomContextMenuHandler(link_)),
+      dialogHandler_(new TCustomDialogHandler(link_)), keyboardHandler_(new TCustomKeyboardHandler(link_)),
+      displayHandler_(new TCustomDisplayHandler(link_)), downloadHandler_(new TCustomDownloadHandler(link_)),
+      geolocationHandler_(new TCustomGeolocationHandler(link_)), jsDialogHandler_(new TCustomJsDialogHandler(link_)),
+      lifeSpanHandler_(new TCustomLifeSpanHandler(link_)), requestHandler_(new TCustomRequestHandler(link_)),
+      renderHandler_(new TCustomRenderHandler(link_))
 {
     cef_client_t* c = Cef();
-    c->get_context_menu_handler = [](cef_client_t* self) { return Answer(From(self)->contextMenuHandler_); };
-    c->get_dialog_handler = [](cef_client_t* self) { return Answer(From(self)->dialogHandler_); };
-    c->get_display_handler = [](cef_client_t* self) { return Answer(From(self)->displayHandler_); };
-    c->get_download_handler = [](cef_client_t* self) { return Answer(From(self)->downloadHandler_); };
-    c->get_focus_handler = [](cef_client_t* self) { return Answer(From(self)->focusHandler_); };
-    c->get_geolocation_handler = [](cef_client_t* self) { return Answer(From(self)->geolocationHandler_); };
-    c->get_jsdialog_handler = [](cef_client_t* self) { return Answer(From(self)->jsDialogHandler_); };
-    c->get_keyboard_handler = [](cef_client_t* self) { return Answer(From(self)->keyboardHandler_); };
-    c->get_life_span_handler = [](cef_client_t* self) { return Answer(From(self)->lifeSpanHandler_); };
-    c->get_load_handler = [](cef_client_t* self) { return Answer(From(self)->loadHandler_); };
-    c->get_render_handler = [](cef_client_t* self) { return Answer(From(self)->renderHandler_); };
-    c->get_request_handler = [](cef_client_t* self) { return Answer(From(self)->requestHandler_); };
+    c->get_context_menu_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::contextMenuHandler_); };
+    c->get_dialog_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::dialogHandler_); };
+    c->get_display_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::displayHandler_); };
+    c->get_download_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::downloadHandler_); };
+    c->get_focus_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::focusHandler_); };
+    c->get_geolocation_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::geolocationHandler_); };
+    c->get_jsdialog_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::jsDialogHandler_); };
+    c->get_keyboard_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::keyboardHandler_); };
+    c->get_life_span_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::lifeSpanHandler_); };
+    c->get_load_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::loadHandler_); };
+    c->get_render_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::renderHandler_); };
+    c->get_request_handler = [](cef_client_t* self) { return Answer(self, &TCustomClientHandler::requestHandler_); };
     c->on_process_message_received = [](cef_client_t* self, cef_browser_t* browser, cef_process_id_t source,
                                         cef_process_message_t* message) {
         ICefBrowser b{CefRef<cef_browser_t>(browser)};
         CefRef<cef_process_message_t> m(message);
-        IChromiumEvents* e = From(self)->events_.load();
+        TChromiumLink::Entry e(*From(self)->link_);
         return e && e->doOnProcessMessageReceived(b, source, m.Get()) ? 1 : 0;
     };
 }
@@ -64,23 +51,23 @@ TCustomClientHandler::TCustomClientHandler(IChromiumEvents* events)
 TCustomClientHandler::~TCustomClientHandler()
 {
     Disconnect();
+    loadHandler_->Release();
+    focusHandler_->Release();
+    contextMenuHandler_->Release();
+    dialogHandler_->Release();
+    keyboardHandler_->Release();
+    displayHandler_->Release();
+    downloadHandler_->Release();
+    geolocationHandler_->Release();
+    jsDialogHandler_->Release();
+    lifeSpanHandler_->Release();
+    requestHandler_->Release();
+    renderHandler_->Release();
 }
 
 void TCustomClientHandler::Disconnect()
 {
-    events_.store(nullptr);
-    Drop(loadHandler_);
-    Drop(focusHandler_);
-    Drop(contextMenuHandler_);
-    Drop(dialogHandler_);
-    Drop(keyboardHandler_);
-    Drop(displayHandler_);
-    Drop(downloadHandler_);
-    Drop(geolocationHandler_);
-    Drop(jsDialogHandler_);
-    Drop(lifeSpanHandler_);
-    Drop(requestHandler_);
-    Drop(renderHandler_);
+    link_->Sever();
 }
 
 TVCLClientHandler::TVCLClientHandler(IChromiumEvents* events) : TCustomClientHandler(events)

@@ -1,11 +1,16 @@
 // The engine's client for one browser control: answers the engine's handler queries with its
 // twelve handler objects until Disconnect, after which every query answers none.
+//
+// The handler objects live as long as the client, and the client as long as the engine holds it,
+// so a query racing with Disconnect on another thread always finds a live object; what Disconnect
+// cuts is the link to the control, which it severs under the protocol the callbacks enter by.
 #pragma once
 
 #include "engine/TCustomHandlers.h"
 #include "platform/Timer.h"
 
 #include <atomic>
+#include <memory>
 
 namespace engine {
 
@@ -25,19 +30,24 @@ public:
     void Disconnect() override;
 
 private:
-    std::atomic<IChromiumEvents*> events_;
-    std::atomic<TCustomLoadHandler*> loadHandler_;
-    std::atomic<TCustomFocusHandler*> focusHandler_;
-    std::atomic<TCustomContextMenuHandler*> contextMenuHandler_;
-    std::atomic<TCustomDialogHandler*> dialogHandler_;
-    std::atomic<TCustomKeyboardHandler*> keyboardHandler_;
-    std::atomic<TCustomDisplayHandler*> displayHandler_;
-    std::atomic<TCustomDownloadHandler*> downloadHandler_;
-    std::atomic<TCustomGeolocationHandler*> geolocationHandler_;
-    std::atomic<TCustomJsDialogHandler*> jsDialogHandler_;
-    std::atomic<TCustomLifeSpanHandler*> lifeSpanHandler_;
-    std::atomic<TCustomRequestHandler*> requestHandler_;
-    std::atomic<TCustomRenderHandler*> renderHandler_;
+    const std::shared_ptr<TChromiumLink> link_;
+    TCustomLoadHandler* const loadHandler_;
+    TCustomFocusHandler* const focusHandler_;
+    TCustomContextMenuHandler* const contextMenuHandler_;
+    TCustomDialogHandler* const dialogHandler_;
+    TCustomKeyboardHandler* const keyboardHandler_;
+    TCustomDisplayHandler* const displayHandler_;
+    TCustomDownloadHandler* const downloadHandler_;
+    TCustomGeolocationHandler* const geolocationHandler_;
+    TCustomJsDialogHandler* const jsDialogHandler_;
+    TCustomLifeSpanHandler* const lifeSpanHandler_;
+    TCustomRequestHandler* const requestHandler_;
+    TCustomRenderHandler* const renderHandler_;
+
+    // One handler for the engine, with a reference of its own; none once the link is severed.
+    template <class H>
+    static auto Answer(cef_client_t* self, H* const TCustomClientHandler::*handler)
+        -> decltype((From(self)->*handler)->Cef());
 };
 
 // The client of the UI library's control: the first one of the process starts the pump.

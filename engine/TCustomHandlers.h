@@ -1,32 +1,35 @@
 // The twelve handler objects of a client: each is the engine's handler table whose callbacks
-// wrap the engine's arguments and call the control's events interface, until disconnected.
+// wrap the engine's arguments and call the control's events interface through the client's link,
+// until the control severs it.
 #pragma once
 
 #include "engine/CefRef.h"
-#include "engine/IChromiumEvents.h"
+#include "engine/TChromiumLink.h"
 
-#include <atomic>
+#include <memory>
 
 namespace engine {
 
 template <class Self, class CType>
 class TCustomHandler : public CefOwnObject<Self, CType> {
 public:
-    explicit TCustomHandler(IChromiumEvents* events) : events_(events) {}
-    // No event reaches the control any more, also from a callback running on an engine thread.
-    void Disconnect() { events_.store(nullptr); }
+    explicit TCustomHandler(std::shared_ptr<TChromiumLink> link) : link_(std::move(link)) {}
 
 protected:
-    static IChromiumEvents* Events(void* self) { return CefOwnObject<Self, CType>::From(self)->events_.load(); }
+    // The control for the length of one callback; empty once the control has gone.
+    static TChromiumLink::Entry Enter(void* self)
+    {
+        return TChromiumLink::Entry(*CefOwnObject<Self, CType>::From(self)->link_);
+    }
 
 private:
-    std::atomic<IChromiumEvents*> events_;
+    const std::shared_ptr<TChromiumLink> link_;
 };
 
 #define LUMO_DECLARE_HANDLER(Class, CType)                                                                       \
     class Class : public TCustomHandler<Class, CType> {                                                          \
     public:                                                                                                      \
-        explicit Class(IChromiumEvents* events);                                                                 \
+        explicit Class(std::shared_ptr<TChromiumLink> link);                                                     \
     };
 
 LUMO_DECLARE_HANDLER(TCustomLoadHandler, cef_load_handler_t)

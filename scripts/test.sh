@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the release build, the unit tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each fuzz target.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the browser binding's tests under
+# ThreadSanitizer, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -16,6 +17,12 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMO_SANITIZE=ON >/
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -L unit
+
+echo "== the browser binding's tests under ThreadSanitizer"
+# Engine threads call the control while it may be destroyed: only the binding's program is built.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_TSAN=ON >/dev/null
+cmake --build build-tsan -j "$jobs" --target lumo_engine_tests
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" build-tsan/tests/lumo_engine_tests
 
 echo "== fuzz targets, briefly"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_FUZZ=ON >/dev/null

@@ -476,8 +476,14 @@ WebKitWebView* NewEngineView(const cef_browser_settings_t* settings, WebKitWebVi
     WebKitSettings* s = NewEngineSettings(settings);
     if (!State().userAgent.empty())
         webkit_settings_set_user_agent(s, State().userAgent.c_str());
-    auto* view = related ? g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", related, "settings", s, nullptr)
-                            : g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", context, "settings", s, nullptr);
+    // The program's pages are players that the user has just chosen with a button of the
+    // program, outside the page, so no gesture inside the page can start their sound.
+    WebKitWebsitePolicies* policies = webkit_website_policies_new_with_policies("autoplay", WEBKIT_AUTOPLAY_ALLOW, nullptr);
+    auto* view = related ? g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", related, "settings", s,
+                                        "website-policies", policies, nullptr)
+                         : g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", context, "settings", s,
+                                        "website-policies", policies, nullptr);
+    g_object_unref(policies);
     g_object_unref(s);
     return WEBKIT_WEB_VIEW(view);
 }

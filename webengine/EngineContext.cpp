@@ -86,6 +86,10 @@ WebKitWebContext* GetEngineContext()
         Fail("the request filter " + module + " is missing");
         return nullptr;
     }
+    // TV channels serve HLS, which WebKit's media player leaves off unless asked; the web
+    // processes inherit the switch. A value the user set stays. Set before the IO thread starts,
+    // as changing the environment is safe only while no other thread reads it.
+    g_setenv("WEBKIT_GST_ENABLE_HLS_SUPPORT", "1", FALSE);
     auto channel = std::make_unique<RequestChannel>();
     std::string error;
     if (!channel->Start(DecideRequest, &error)) {

@@ -13,25 +13,20 @@
 namespace {
 
 struct Expected {
-    const char* name;
+    std::string name;
     int size;
 };
 
 // Every picture the windows ask for, with the size they lay it out for.
 const std::vector<Expected> Named = [] {
     std::vector<Expected> named{{"Form1Icon", 64}, {"AboutPicture", 120}};
-    static std::vector<std::string> owned;
-    owned.reserve(40);
     for (int i = 1; i <= 6; ++i)
-        owned.push_back("sBitBtn" + std::to_string(i));
+        named.push_back({"sBitBtn" + std::to_string(i), 32});
     for (int i = 1; i <= 13; ++i)
-        owned.push_back("sSpeedButton" + std::to_string(i));
-    for (const auto& name : owned)
-        named.push_back({name.c_str(), 32});
-    for (const char* name : {"TalesClose24", "TalesRemote24", "TalesOnTop24"})
-        named.push_back({name, 24});
-    for (const char* name : {"TalesClose16", "TalesRemote16", "TalesOnTop16"})
-        named.push_back({name, 16});
+        named.push_back({"sSpeedButton" + std::to_string(i), 32});
+    for (const char* name : {"TalesClose", "TalesRemote", "TalesOnTop"})
+        for (int size : {24, 16})
+            named.push_back({name + std::to_string(size), size});
     return named;
 }();
 

@@ -274,7 +274,9 @@ private:
                                                       : "Status";
         std::string answer = "HTTP/1.1 " + std::to_string(resource.status) + " " + reason +
                              "\r\nContent-Type: " + resource.contentType +
-                             "\r\nCache-Control: no-store\r\nConnection: keep-alive\r\nContent-Length: " +
+                             "\r\nCache-Control: no-store\r\nConnection: keep-alive"
+                             // Pages opened from local files read the sites' data across origins.
+                             "\r\nAccess-Control-Allow-Origin: *\r\nContent-Length: " +
                              std::to_string(resource.body.size()) + "\r\n";
         if (!resource.location.empty())
             answer += "Location: " + resource.location + "\r\n";
