@@ -48,9 +48,8 @@ protected:
 
 TEST_F(MainWindowOnScreen, TheHomePageIsLoadedAtStartInTheDefaultRegion)
 {
-    EXPECT_TRUE(gtktest::PumpUntil([] { return Server().Count("http://www.lumo-tv.example/lumo9/main910.html") >= 1; }))
-        << Server().LogText();
-    ExpectCorner({5, 5, 0});
+    EXPECT_GE(Server().Count("http://www.lumo-tv.example/lumo9/main910.html"), 1) << Server().LogText();
+    EXPECT_EQ(CornerAtStart(), (PagePoint{5, 5, 0})) << Describe(CornerAtStart());
 }
 
 TEST_F(MainWindowOnScreen, EverySourceLoadsItsAddressAndShowsItsRegionOfThePage)

@@ -30,6 +30,7 @@ struct SessionState {
     fs::path folder;
     pid_t program = -1;
     POINT clientOrigin{};
+    std::optional<PagePoint> cornerAtStart;
 };
 
 SessionState& S()
@@ -123,6 +124,13 @@ public:
             return;
         }
         s.clientOrigin = POINT{ShellValue(geometry, "X") + insets.left, ShellValue(geometry, "Y") + insets.top};
+        // The home page asked for at start must not be overtaken by the tests' first click.
+        if (!gtktest::PumpUntil([&] { return s.server->Count("http://www.lumo-tv.example/lumo9/main910.html") >= 1; },
+                                30000)) {
+            s.problem = "the home page was never asked for; the proxy saw:\n" + s.server->LogText();
+            return;
+        }
+        s.cornerAtStart = WaitForPageAt(0, 40, PagePoint{5, 5, 0});
         s.problem.clear();
     }
 
@@ -193,6 +201,11 @@ e2e::ProxyServer& Server()
 const std::string& SessionProblem()
 {
     return S().problem;
+}
+
+std::optional<PagePoint> CornerAtStart()
+{
+    return S().cornerAtStart;
 }
 
 POINT ClientToScreen(int x, int y)

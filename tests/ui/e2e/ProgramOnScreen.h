@@ -28,6 +28,9 @@ e2e::ProxyServer& Server();
 // Empty when the display, the server and the program all came up; otherwise what failed.
 const std::string& SessionProblem();
 
+// What the content panel's top-left corner showed once the home page had loaded at start.
+std::optional<PagePoint> CornerAtStart();
+
 // The screen position of a point of the main window's client area.
 platform::POINT ClientToScreen(int x, int y);
 // The grid point shown at a point of the main window's client area, if a grid page shows there.
