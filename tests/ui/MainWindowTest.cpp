@@ -25,6 +25,8 @@ TEST_F(MainWindowTest, ButtonsPanelsAndHiddenCounterAreLaidOutAsTheWindowDescrib
     EXPECT_EQ(form->Color(), clBtnFace);
     EXPECT_EQ(form->Font()->Name(), u"Tahoma");
     EXPECT_EQ(form->Font()->Height(), -11);
+    EXPECT_EQ(form->Icon()->Width(), 64);
+    EXPECT_EQ(form->Icon()->Height(), 64);
 
     EXPECT_EQ(form->sPanel1->BoundsRect(), (TRect{0, 0, 659, 40}));
     EXPECT_EQ(form->sPanel2->BoundsRect(), (TRect{0, 493, 659, 533}));
@@ -58,6 +60,8 @@ TEST_F(MainWindowTest, ButtonsPanelsAndHiddenCounterAreLaidOutAsTheWindowDescrib
         EXPECT_EQ(s.button->Cursor(), crHandPoint);
         EXPECT_EQ(s.button->TabOrder(), s.tabOrder);
         EXPECT_EQ(s.button->SkinData()->SkinSection(), u"BUTTON");
+        EXPECT_EQ(s.button->Glyph()->Width(), 32);
+        EXPECT_EQ(s.button->Glyph()->Height(), 32);
     }
 
     struct Tool {
@@ -83,6 +87,8 @@ TEST_F(MainWindowTest, ButtonsPanelsAndHiddenCounterAreLaidOutAsTheWindowDescrib
         EXPECT_TRUE(t.button->ShowHint());
         EXPECT_EQ(t.button->Cursor(), crHandPoint);
         EXPECT_EQ(t.button->SkinData()->SkinSection(), u"SPEEDBUTTON");
+        EXPECT_EQ(t.button->Glyph()->Width(), 32);
+        EXPECT_EQ(t.button->Glyph()->Height(), 32);
     }
 
     EXPECT_EQ(form->MoveEdit->Parent(), form->sPanel2);

@@ -12,40 +12,39 @@ namespace {
 
 static_assert(BlockedTokens.size() <= 16, "the candidate masks keep one bit per token");
 
-// Every token is at least three characters long and its first three characters are lower-case
-// ASCII letters or digits. So every occurrence covers a pair of characters starting at an even
-// position, either its own first two or its second and third; a table indexed by such a pair
-// names the tokens that may start there or one position before. The scan then reads every other
-// pair, and most pairs of an address name no token at all.
-constexpr unsigned CharClass(char16_t c)
-{
-    if (c >= u'a' && c <= u'z')
-        return unsigned(c - u'a') + 1;
-    if (c >= u'0' && c <= u'9')
-        return unsigned(c - u'0') + 27;
-    return 0;
-}
-constexpr unsigned ClassCount = 64;
-
-constexpr bool TokensBeginWithThreeClassedCharacters()
-{
-    for (std::u16string_view token : BlockedTokens)
-        if (token.size() < 3 || CharClass(token[0]) == 0 || CharClass(token[1]) == 0 || CharClass(token[2]) == 0)
-            return false;
-    return true;
-}
-static_assert(TokensBeginWithThreeClassedCharacters());
+// Every token is at least three characters long. So every occurrence covers a pair of characters
+// starting at an even position, either its own first two or its second and third; a table
+// indexed by such a pair names the tokens that may start there or one position before. The scan
+// reads every other pair, and most pairs of an address name no token at all. Characters are
+// first mapped to small classes (0 for every character that no token begins with), which keeps
+// the pair table within a few kilobytes.
+constexpr unsigned ClassCount = 32;
+static_assert(ClassCount == 1u << 5, "the scan shifts by five bits");
 
 constexpr std::array<std::uint8_t, 128> AsciiClasses = [] {
     std::array<std::uint8_t, 128> table{};
-    for (char16_t c = 0; c < 128; ++c)
-        table[c] = std::uint8_t(CharClass(c));
+    unsigned next = 1;
+    for (std::u16string_view token : BlockedTokens)
+        for (std::size_t i = 0; i < 3 && i < token.size(); ++i)
+            if (token[i] < 128 && table[token[i]] == 0)
+                table[token[i]] = std::uint8_t(next++);
+    if (next > ClassCount)
+        throw "the tokens' first characters need more classes";
     return table;
 }();
 
+constexpr bool TokensBeginWithThreeAsciiCharacters()
+{
+    for (std::u16string_view token : BlockedTokens)
+        if (token.size() < 3 || token[0] >= 128 || token[1] >= 128 || token[2] >= 128)
+            return false;
+    return true;
+}
+static_assert(TokensBeginWithThreeAsciiCharacters());
+
 constexpr unsigned PairIndex(char16_t first, char16_t second)
 {
-    return CharClass(first) * ClassCount + CharClass(second);
+    return AsciiClasses[first] * ClassCount + AsciiClasses[second];
 }
 
 // Low half: tokens starting at the pair; high half: tokens starting one position before it.
@@ -77,7 +76,7 @@ bool HoldsBlockedToken(std::u16string_view address) noexcept
     const char16_t* text = address.data();
     const std::size_t length = address.size();
     for (std::size_t at = 0; at + 1 < length; at += 2) {
-        std::uint32_t candidates = CandidatesByPair[ClassOf(text[at]) * ClassCount + ClassOf(text[at + 1])];
+        std::uint32_t candidates = CandidatesByPair[(ClassOf(text[at]) << 5) | ClassOf(text[at + 1])];
         if (!candidates)
             continue;
         for (unsigned here = candidates & 0xFFFF; here; here &= here - 1)

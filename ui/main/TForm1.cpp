@@ -4,6 +4,8 @@
 #include "platform/Paths.h"
 #include "skin/package/InternalSkins.h"
 #include "toolkit/SysUtils.h"
+#include "toolkit/TBitmap.h"
+#include "ui/main/ArtPicture.h"
 #include "ui/main/RequestFilter.h"
 #include "ui/main/Sites.h"
 #include "ui/windows/TAboutForm.h"
@@ -51,6 +53,9 @@ void SetButtonLook(Button* button, StringView hint, StringView section)
     button->SetHint(hint);
     button->SetShowHint(true);
     button->SkinData()->SetSkinSection(section);
+    TBitmap glyph;
+    glyph.SetBitmap(ArtPicture(platform::Utf16ToUtf8(button->Name())), true);
+    button->SetGlyph(&glyph);
 }
 
 } // namespace
@@ -60,6 +65,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     SetName(u"Form1");
     SetCaption(u"Lumo TV Player");
     SetFixedWindowLook(this, 659, 533, TBorderIcons{biSystemMenu, biMinimize}, poScreenCenter);
+    Icon()->SetBitmap(ArtPicture("Form1Icon"));
 
     sPanel1 = MakePanel(this, u"sPanel1", 0, 40, alTop, 0);
     sPanel2 = MakePanel(this, u"sPanel2", 493, 40, alBottom, 1);
