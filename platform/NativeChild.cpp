@@ -94,6 +94,9 @@ void InitNativeChildClasses()
     if (!GetClassInfo(nullptr, WEBVIEW_CLASS, &wc)) {
         wc = WNDCLASS{};
         wc.lpfnWndProc = WebViewProc;
+        // The second right press of a double click arrives as a double click, as the view's own
+        // input does on the real screen.
+        wc.style = CS_DBLCLKS;
         wc.hbrBackground = RGB(255, 255, 255);
         wc.lpszClassName = WEBVIEW_CLASS;
         RegisterClass(wc);
