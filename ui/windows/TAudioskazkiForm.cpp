@@ -141,9 +141,12 @@ platform::LRESULT MouseProc(int nCode, platform::WPARAM WP, platform::LPARAM LP)
         return result;
     result = 1;
     if (view->PopupMenu() && WP == platform::WM_RBUTTONUP && !Pop) {
-        Pop = true;
+        // Cleared however the menu ends, or no popup would ever show again.
+        struct PopGuard {
+            PopGuard() { Pop = true; }
+            ~PopGuard() { Pop = false; }
+        } guard;
         view->PopupMenu()->Popup(record.pt.x, record.pt.y);
-        Pop = false;
     }
     return result;
 }
