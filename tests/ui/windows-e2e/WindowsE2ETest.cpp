@@ -170,14 +170,16 @@ TEST_F(WindowsE2E, ClosingTheTalesWindowEndsTheProgramOnlyWhileTheMainWindowIsHi
     ui::TAudioskazkiForm* tales = ui::AudioskazkiForm;
     ui::Form1->Show();
     tales->Show();
-    Pump(300);
+    ASSERT_TRUE(OnScreen(tales->WebBrowser1, TalesColor));
     tales->Close();
     App().ProcessMessages();
     EXPECT_FALSE(App().Terminated());
     EXPECT_TRUE(ui::Form1->Visible());
+    // The X server's news of the hidden window comes in before the window is shown again.
+    Pump(300);
 
     tales->Show();
-    Pump(300);
+    ASSERT_TRUE(OnScreen(tales->WebBrowser1, TalesColor));
     ClickAt(FormTester::ScreenPoint(tales->sSpeedButton1), 1);
     ASSERT_TRUE(PumpUntil([] { return !ui::Form1->Visible(); }, 5000));
     EXPECT_FALSE(platform::IsWindowVisible(ui::Form1->Handle()));
