@@ -2,7 +2,7 @@
 
 #include "platform/Message.h"
 #include "platform/Window.h"
-#include "toolkit/FindVCLWindow.h"
+#include "toolkit/FindControlAt.h"
 #include "toolkit/TPopupMenu.h"
 #include "ui/main/Sites.h"
 #include "ui/main/TForm1.h"
@@ -136,7 +136,7 @@ platform::LRESULT MouseProc(int nCode, platform::WPARAM WP, platform::LPARAM LP)
     platform::MOUSEHOOKSTRUCT record = *reinterpret_cast<const platform::MOUSEHOOKSTRUCT*>(LP);
     if (WP != platform::WM_RBUTTONDOWN && WP != platform::WM_RBUTTONUP)
         return result;
-    auto* view = dynamic_cast<TWebBrowser*>(FindVCLWindow(record.pt));
+    auto* view = dynamic_cast<TWebBrowser*>(FindControlAt(record.pt));
     if (!view)
         return result;
     result = 1;

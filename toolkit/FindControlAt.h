@@ -8,6 +8,6 @@ namespace toolkit {
 
 class TWinControl;
 
-TWinControl* FindVCLWindow(const TPoint& screenPoint);
+TWinControl* FindControlAt(const TPoint& screenPoint);
 
 } // namespace toolkit

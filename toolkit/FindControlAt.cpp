@@ -1,11 +1,11 @@
-#include "toolkit/FindVCLWindow.h"
+#include "toolkit/FindControlAt.h"
 
 #include "platform/Window.h"
 #include "toolkit/TWinControl.h"
 
 namespace toolkit {
 
-TWinControl* FindVCLWindow(const TPoint& screenPoint)
+TWinControl* FindControlAt(const TPoint& screenPoint)
 {
     platform::HWND hwnd = platform::WindowFromPoint(platform::POINT{screenPoint.x, screenPoint.y});
     while (hwnd) {
