@@ -1,7 +1,9 @@
 // Process entry. The same executable is the browser process and each of the engine's
 // sub-processes: the engine's gate decides which, before anything of the program exists.
+#include "app/StartupProxy.h"
 #include "app/WindowSet.h"
 #include "engine/CefLib.h"
+#include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "toolkit/TApplication.h"
 
@@ -16,7 +18,8 @@ void RegisterSchemes(engine::ICefSchemeRegistrar& registrar)
 
 int main(int argc, char** argv)
 {
-    engine::CefSetMainArgs(argc, argv);
+    app::StartupArguments arguments(argc, argv, platform::ExecutableDirectory() + u"Config.ini");
+    engine::CefSetMainArgs(arguments.Count(), arguments.Values());
     engine::CefOnRegisterCustomSchemes = RegisterSchemes;
     engine::CefSingleProcess = false;
 

@@ -5,6 +5,7 @@
 #include "platform/Message.h"
 #include "platform/WebView.h"
 #include "platform/Window.h"
+#include "webengine/AddressFixUp.h"
 
 #include <map>
 
@@ -93,6 +94,9 @@ void InitNativeChildClasses()
     if (!GetClassInfo(nullptr, WEBVIEW_CLASS, &wc)) {
         wc = WNDCLASS{};
         wc.lpfnWndProc = WebViewProc;
+        // The second right press of a double click arrives as a double click, as the view's own
+        // input does on the real screen.
+        wc.style = CS_DBLCLKS;
         wc.hbrBackground = RGB(255, 255, 255);
         wc.lpszClassName = WEBVIEW_CLASS;
         RegisterClass(wc);
@@ -114,29 +118,7 @@ void* GetNativeChildContainer(HWND host)
 
 String NormalizeWebAddress(StringView url)
 {
-    size_t begin = 0, end = url.size();
-    while (begin < end && (url[begin] == u' ' || url[begin] == u'\t'))
-        ++begin;
-    while (end > begin && (url[end - 1] == u' ' || url[end - 1] == u'\t'))
-        --end;
-    String address(url.substr(begin, end - begin));
-    if (address.empty())
-        return address;
-    // A scheme is letters, digits, '+', '-' and '.' after a letter, then ':'. "host:port/x" has
-    // digits after its colon, so it is no scheme.
-    size_t colon = address.find(u':');
-    bool scheme = colon != String::npos && colon > 0;
-    for (size_t i = 0; scheme && i < colon; ++i) {
-        char16_t c = address[i];
-        bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-        bool other = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
-        scheme = letter || (i > 0 && other);
-    }
-    if (scheme && colon + 1 < address.size() && address[colon + 1] >= u'0' && address[colon + 1] <= u'9')
-        scheme = false;
-    if (!scheme)
-        address.insert(0, u"http://");
-    return address;
+    return Utf8ToUtf16(webengine::FixUpAddress(Utf16ToUtf8(url)));
 }
 
 bool Navigate(HWND webView, StringView url)

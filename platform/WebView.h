@@ -14,12 +14,14 @@ namespace platform {
 
 inline constexpr char16_t WEBVIEW_CLASS[] = u"LumoWebView";
 
-// An address without a scheme is taken as an http address ("about:blank" stays as it is). False
-// for a window that is not a web view or an empty address.
+// The address is fixed up as the engine library fixes up its addresses ("www.example.ru/a" is an
+// http address, "/tmp/a.html" a file address, "about:blank" stays). False for a window that is
+// not a web view or an empty address.
 bool Navigate(HWND webView, StringView url);
 // The address last given to Navigate (normalised), empty before the first.
 String WebViewAddress(HWND webView);
-// The address with a scheme: "example.org/a" becomes "http://example.org/a".
+// The address with a scheme, by the engine library's rule: "example.org/a" becomes
+// "http://example.org/a" and "/tmp/x.html" "file:///tmp/x.html".
 String NormalizeWebAddress(StringView url);
 
 } // namespace platform

@@ -15,10 +15,17 @@ namespace skin {
 class TsSkinManager;
 
 // Control object codes: what kind of control a SkinData belongs to.
+inline constexpr int COC_TsEdit = 3;
+inline constexpr int COC_TsMemo = 7;
+inline constexpr int COC_TsComboBox = 13;
+inline constexpr int COC_TsCheckBox = 32;
 inline constexpr int COC_TsPanel = 51;
+inline constexpr int COC_TsTabSheet = 57;
+inline constexpr int COC_TsGroupBox = 74;
 inline constexpr int COC_TsSpeedButton = 92;
 inline constexpr int COC_TsButton = 93;
 inline constexpr int COC_TsBitBtn = 94;
+inline constexpr int COC_TsPageControl = 141;
 
 enum TacOuterVisibility { ovNone = 0, ovAlways = 1 };
 

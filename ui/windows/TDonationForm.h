@@ -1,6 +1,9 @@
-// The window "Пожертвования"; its components come with the window's own work.
+// The window "Пожертвования": a thank-you line and the wallets that take donations, in a read-only
+// memo so that they can be copied.
 #pragma once
 
+#include "skin/controls/TsLabel.h"
+#include "skin/controls/TsMemo.h"
 #include "toolkit/TForm.h"
 
 namespace ui {
@@ -8,6 +11,9 @@ namespace ui {
 class TDonationForm : public toolkit::TForm {
 public:
     explicit TDonationForm(toolkit::TComponent* AOwner);
+
+    skin::TsLabel* sLabel1;
+    skin::TsMemo* sMemo1;
 };
 
 extern TDonationForm* DonationForm;

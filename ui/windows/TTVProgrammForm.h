@@ -1,13 +1,21 @@
-// The window "Телепрограмма"; its components come with the window's own work.
+// The window "Телепрограмма": the TV guide page of the home site in the system web view, loaded
+// afresh each time the window is shown.
 #pragma once
 
+#include "skin/controls/TsPanel.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TWebBrowser.h"
 
 namespace ui {
 
 class TTVProgrammForm : public toolkit::TForm {
 public:
     explicit TTVProgrammForm(toolkit::TComponent* AOwner);
+
+    toolkit::TWebBrowser* WebBrowser1;
+    skin::TsPanel* sPanel1;
+
+    void FormShow(toolkit::TObject* Sender);
 };
 
 extern TTVProgrammForm* TVProgrammForm;

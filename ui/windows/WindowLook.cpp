@@ -19,3 +19,16 @@ void SetFixedWindowLook(TForm* form, int clientWidth, int clientHeight, TBorderI
 }
 
 } // namespace ui
+
+namespace ui {
+
+void SetTahoma(toolkit::TControl* control, int pixels, toolkit::TColor color, toolkit::TFontStyles style)
+{
+    control->SetParentFont(false);
+    control->Font()->SetName(u"Tahoma");
+    control->Font()->SetHeight(-pixels);
+    control->Font()->SetColor(color);
+    control->Font()->SetStyle(style);
+}
+
+} // namespace ui

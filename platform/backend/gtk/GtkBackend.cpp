@@ -11,6 +11,7 @@
 #include "platform/Message.h"
 #include "platform/NativeChild.h"
 #include "platform/WebView.h"
+#include "platform/WebViewProxy.h"
 #include "platform/Window.h"
 #include "platform/WindowInternal.h"
 
@@ -989,7 +990,8 @@ private:
             return;
         webContextReady_ = true;
         WebKitWebContext* context = webkit_web_context_get_default();
-        const char* proxy = std::getenv("http_proxy");
+        const std::string chosen = Utf16ToUtf8(WebViewProxy());
+        const char* proxy = chosen.empty() ? std::getenv("http_proxy") : chosen.c_str();
         if (!proxy || !*proxy)
             proxy = std::getenv("HTTP_PROXY");
         if (proxy && *proxy) {

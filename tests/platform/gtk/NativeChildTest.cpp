@@ -4,6 +4,7 @@
 #include "platform/WebView.h"
 #include "platform/Window.h"
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "webengine/AddressFixUp.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,10 @@ TEST(WebAddress, AnAddressWithoutASchemeIsAnHttpAddress)
     EXPECT_EQ(NormalizeWebAddress(u"file:///tmp/a.html"), u"file:///tmp/a.html");
     EXPECT_EQ(NormalizeWebAddress(u":nothing"), u"http://:nothing");
     EXPECT_EQ(NormalizeWebAddress(u"   "), u"");
+    // The engine library's rule: a path is a file, whatever the two are given.
+    EXPECT_EQ(NormalizeWebAddress(u"/tmp/x y.html"), u"file:///tmp/x%20y.html");
+    for (const char* typed : {"/tmp/x.html", "www.example.org/a", "mailto:a@b", "example.com:abc", "HTTP://A/"})
+        EXPECT_EQ(Utf16ToUtf8(NormalizeWebAddress(Utf8ToUtf16(typed))), webengine::FixUpAddress(typed)) << typed;
 }
 
 TEST(HeadlessNativeChild, TheClassesExistHostNothingAndAWebViewRemembersItsAddress)
