@@ -290,11 +290,20 @@ BmpInfo ReadHeaders(Bytes d)
     Refuse("a pixel uses colour " + std::to_string(index) + " of a palette of " + std::to_string(paletteSize));
 }
 
+std::uint64_t UncompressedStride(const BmpInfo& info)
+{
+    return ((std::uint64_t(info.width) * std::uint64_t(info.bitCount) + 31) / 32) * 4;
+}
+
+void CheckUncompressedSize(Bytes d, const BmpInfo& info)
+{
+    if (!Has(d, info.pixelOffset, UncompressedStride(info) * std::uint64_t(info.height)))
+        Refuse("the pixel data is truncated");
+}
+
 void DecodeUncompressed(Bytes d, const BmpInfo& info, DecodedImage& out)
 {
-    std::uint64_t stride = ((std::uint64_t(info.width) * std::uint64_t(info.bitCount) + 31) / 32) * 4;
-    if (!Has(d, info.pixelOffset, stride * std::uint64_t(info.height)))
-        Refuse("the pixel data is truncated");
+    const std::uint64_t stride = UncompressedStride(info);
 
     Bitmap& bitmap = out.bitmap;
     const int width = int(info.width);
@@ -359,30 +368,40 @@ void DecodeUncompressed(Bytes d, const BmpInfo& info, DecodedImage& out)
     out.hasAlpha = alphaMask || anySpareByte;
 }
 
-// Pixels that a run-length picture skips (by a delta or an early end) stay transparent black.
-void DecodeRunLength(Bytes d, const BmpInfo& info, DecodedImage& out)
+// Walks the run-length data, refusing damage, and paints into bitmap when one is given; answers
+// the number of pixels painted. Pixels that the data skips (by a delta or an early end) stay
+// transparent black.
+std::uint64_t WalkRunLength(Bytes d, const BmpInfo& info, Bitmap* bitmap)
 {
     const bool rle8 = info.compression == BI_RLE8;
     const std::int64_t width = info.width;
     const std::int64_t height = info.height;
     const std::size_t paletteSize = info.palette.size();
-    Bitmap& bitmap = out.bitmap;
     std::size_t pos = info.pixelOffset;
     const std::size_t end = d.size();
     std::int64_t x = 0;
     std::int64_t y = 0; // counted from the bottom line, as stored
     std::uint64_t written = 0;
+    // Some encoders run a row's last colour on through the row's padding (to a whole number of
+    // 32-bit words, as an uncompressed row is stored). Such a run is clipped at the right edge;
+    // one that goes beyond the padding is damage.
+    const std::int64_t paddedWidth = (width * info.bitCount + 31) / 32 * 32 / info.bitCount;
 
     auto checkRun = [&](std::int64_t count) {
         if (y >= height)
             Refuse("the run-length data goes past the last line");
-        if (x + count > width)
+        if (x + count > paddedWidth)
             Refuse("a run passes the right edge of the picture");
     };
     auto put = [&](unsigned index) {
         if (index >= paletteSize)
             RefuseIndex(index, paletteSize);
-        bitmap.ScanLine(int(height - 1 - y))[x++] = info.palette[index];
+        if (x < width) {
+            if (bitmap)
+                bitmap->ScanLine(int(height - 1 - y))[x] = info.palette[index];
+            ++written;
+        }
+        ++x;
     };
 
     for (;;) {
@@ -398,7 +417,6 @@ void DecodeRunLength(Bytes d, const BmpInfo& info, DecodedImage& out)
             checkRun(first);
             for (unsigned i = 0; i < first; ++i)
                 put(rle8 ? second : (i & 1) ? (second & 15) : (second >> 4));
-            written += first;
         } else if (second == 0) {
             x = 0;
             if (++y > height)
@@ -423,11 +441,10 @@ void DecodeRunLength(Bytes d, const BmpInfo& info, DecodedImage& out)
                 unsigned b = d[pos + (rle8 ? i : i / 2)];
                 put(rle8 ? b : (i & 1) ? (b & 15) : (b >> 4));
             }
-            written += count;
             pos = std::min(end, pos + ((bytes + 1) & ~std::size_t(1)));
         }
     }
-    out.hasAlpha = written < std::uint64_t(width) * std::uint64_t(height);
+    return written;
 }
 
 } // namespace
@@ -438,11 +455,18 @@ DecodedImage DecodeBmp(std::span<const std::uint8_t> data)
     DecodedImage out;
     out.format = ImageFormat::Bmp;
     out.bitsPerPixel = info.bitCount;
-    out.bitmap = Bitmap(int(info.width), int(info.height));
-    if (info.compression == BI_RLE8 || info.compression == BI_RLE4)
-        DecodeRunLength(data, info, out);
-    else
+    // Damaged or missing pixel data is refused before the picture is allocated: a header may
+    // state a picture far larger than the file.
+    if (info.compression == BI_RLE8 || info.compression == BI_RLE4) {
+        WalkRunLength(data, info, nullptr);
+        out.bitmap = Bitmap(int(info.width), int(info.height));
+        const std::uint64_t painted = WalkRunLength(data, info, &out.bitmap);
+        out.hasAlpha = painted < std::uint64_t(info.width) * std::uint64_t(info.height);
+    } else {
+        CheckUncompressedSize(data, info);
+        out.bitmap = Bitmap(int(info.width), int(info.height));
         DecodeUncompressed(data, info, out);
+    }
     return out;
 }
 

@@ -154,7 +154,7 @@ template <class Edit>
 bool EditProfile(StringView fileName, Edit edit)
 {
     if (fileName.empty()) {
-        SetLastError(ERROR_INVALID_PARAMETER);
+        SetLastError(ERROR_ACCESS_DENIED); // as the system answers for an empty file name
         return false;
     }
     std::lock_guard lock(EditMutex());
@@ -193,8 +193,9 @@ DWORD CopyValue(StringView value, WCHAR* buffer, DWORD size)
 }
 
 // Each name followed by '\0', then one more '\0'. When the list does not fit, the last name that
-// starts is cut so that both terminators fit, and the answer is size - 2.
-DWORD CopyList(const std::vector<String>& names, WCHAR* buffer, DWORD size)
+// starts is cut so that both terminators fit, and the answer is size - 2. The system's
+// section-name call treats a list that fits exactly as one that does not (exactFitIsCut).
+DWORD CopyList(const std::vector<String>& names, WCHAR* buffer, DWORD size, bool exactFitIsCut = false)
 {
     if (size == 1) {
         buffer[0] = 0;
@@ -203,7 +204,7 @@ DWORD CopyList(const std::vector<String>& names, WCHAR* buffer, DWORD size)
     std::size_t pos = 0;
     for (const String& name : names) {
         std::size_t room = size - pos;
-        if (name.size() + 2 <= room) {
+        if (name.size() + 2 < room || (name.size() + 2 == room && !exactFitIsCut)) {
             name.copy(buffer + pos, name.size());
             pos += name.size();
             buffer[pos++] = 0;
@@ -281,7 +282,12 @@ String GetPrivateProfileString(StringView section, StringView key, StringView de
 
 DWORD GetPrivateProfileSectionNames(WCHAR* buffer, DWORD size, const WCHAR* fileName)
 {
-    return GetPrivateProfileString(nullptr, nullptr, nullptr, buffer, size, fileName);
+    if (!buffer || size == 0) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    std::vector<String> names = ReadProfile(fileName ? StringView(fileName) : StringView()).SectionNames();
+    return CopyList(names, buffer, size, true);
 }
 
 std::vector<String> GetPrivateProfileSectionNames(StringView fileName)
@@ -324,15 +330,20 @@ UINT GetPrivateProfileInt(StringView section, StringView key, int defaultValue, 
 
 BOOL WritePrivateProfileString(const WCHAR* section, const WCHAR* key, const WCHAR* value, const WCHAR* fileName)
 {
-    if (!fileName || !*fileName) {
+    // The system's codes: an empty file name is "access denied", a null section "not found".
+    if (!fileName) {
         SetLastError(ERROR_INVALID_PARAMETER);
+        return false;
+    }
+    if (!*fileName) {
+        SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }
     if (!section) {
         // All three null asks to flush a cache this layer does not keep.
         if (!key && !value)
             return true;
-        SetLastError(ERROR_INVALID_PARAMETER);
+        SetLastError(ERROR_FILE_NOT_FOUND);
         return false;
     }
     if (!key)

@@ -115,23 +115,24 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes)
         text = DecodeWindows1251(bytes);
     }
 
+    // Lines end with CR LF, LF or a bare CR (as old editors wrote them); each keeps its own end,
+    // so that an unchanged file serialises to its bytes.
     bool lineEndKnown = false;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t newline = text.find(u'\n', start);
+        std::size_t newline = text.find_first_of(u"\r\n", start);
         if (newline == String::npos) {
             document.lines_.push_back(Classify(text.substr(start), String()));
             break;
         }
-        bool crlf = newline > start && text[newline - 1] == u'\r';
-        std::size_t contentEnd = crlf ? newline - 1 : newline;
-        String end = crlf ? u"\r\n" : u"\n";
+        bool crlf = text[newline] == u'\r' && newline + 1 < text.size() && text[newline + 1] == u'\n';
+        String end = crlf ? u"\r\n" : String(1, text[newline]);
         if (!lineEndKnown) {
             document.lineEnd_ = end;
             lineEndKnown = true;
         }
-        document.lines_.push_back(Classify(text.substr(start, contentEnd - start), std::move(end)));
-        start = newline + 1;
+        document.lines_.push_back(Classify(text.substr(start, newline - start), std::move(end)));
+        start = newline + (crlf ? 2 : 1);
     }
     return document;
 }
@@ -284,9 +285,8 @@ bool ProfileDocument::SetValue(StringView section, StringView key, StringView va
 
     std::size_t header = FindSection(sectionName);
     if (header == lines_.size()) {
+        // The system appends a section right after the last line, without a blank line.
         EnsureLastLineEnds();
-        if (!lines_.empty() && !Trim(lines_.back().text).empty())
-            lines_.push_back(Classify(String(), lineEnd_));
         lines_.push_back(Classify(u"[" + sectionName + u"]", lineEnd_));
         lines_.push_back(Classify(keyName + u"=" + newValue, lineEnd_));
         return true;

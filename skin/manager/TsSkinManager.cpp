@@ -28,7 +28,6 @@ bool skinChanging = false;
 bool drawingRestricted = false;
 bool useLatestCommonDialogs = true;
 
-constexpr platform::StringView DefaultSkinDirectory = u"c:\\Skins";
 constexpr UINT HotControlInterval = 100;
 constexpr UINT WM_THEMECHANGED = 0x031A;
 

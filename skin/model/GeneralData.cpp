@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace skin {
 
@@ -47,7 +48,8 @@ double SkinModelBuilder::ReadVersion(const SkinIniFile& ini)
     if (begin != end && *begin == '+')
         ++begin;
     auto [ptr, ec] = std::from_chars(begin, end, version, std::chars_format::fixed);
-    return ec == std::errc() && ptr == end ? version : 0;
+    // from_chars takes "inf" and "nan" too; a version is a finite number or junk, read as 0.
+    return ec == std::errc() && ptr == end && std::isfinite(version) ? version : 0;
 }
 
 TsGenState SkinModelBuilder::FillProps(const SkinIniFile& ini, std::string_view section, int state)

@@ -1,5 +1,6 @@
 #include "skin/model/SkinModelJson.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace skin {
@@ -28,6 +29,10 @@ public:
     void Double(double v)
     {
         Value();
+        if (!std::isfinite(v)) { // JSON has no infinities
+            out_ += "null";
+            return;
+        }
         char buf[32];
         std::snprintf(buf, sizeof buf, "%.6g", v);
         out_ += buf;

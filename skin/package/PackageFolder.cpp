@@ -2,6 +2,7 @@
 
 #include "skin/package/AsciiText.h"
 #include "skin/package/PackageWriter.h"
+#include "skin/package/SkinPaths.h"
 #include "skin/package/TacSkinConvertor.h"
 
 #include <algorithm>
@@ -40,15 +41,19 @@ bool IsPlainFileName(const std::string& name)
 
 } // namespace
 
-std::vector<std::uint8_t> PackFolder(const std::string& folderNative)
+std::vector<std::uint8_t> PackFolder(const std::string& folderNative, const std::string& leaveOut)
 {
     std::error_code ec;
     std::vector<fs::path> files;
     for (fs::directory_iterator it(folderNative, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
         const std::string name = it->path().filename().string();
-        if (it->is_regular_file(typeError) && !name.empty() && name[0] != '.')
-            files.push_back(it->path());
+        if (!it->is_regular_file(typeError) || name.empty() || name[0] == '.' || EndsWithIgnoringCase(name, ".vsz"))
+            continue;
+        std::error_code sameError;
+        if (!leaveOut.empty() && fs::equivalent(it->path(), leaveOut, sameError))
+            continue;
+        files.push_back(it->path());
     }
     if (ec)
         throw PackageError("Cannot read the folder \"" + folderNative + "\"");
@@ -64,31 +69,44 @@ std::vector<std::uint8_t> PackFolder(const std::string& folderNative)
     return WritePackage(members);
 }
 
-std::vector<std::string> UnpackPackage(std::span<const std::uint8_t> package, const std::string& folderNative)
+UnpackResult UnpackPackage(std::span<const std::uint8_t> package, const std::string& folderNative)
 {
-    TacSkinConvertor convertor;
-    convertor.PackedData = package;
-    std::string error;
-    if (!ExtractPackedData(convertor, [&](const std::string& text) { error = text; }))
-        throw PackageError(error);
-    std::vector<std::pair<std::string, const std::vector<std::uint8_t>*>> members;
-    if (convertor.Options)
-        members.push_back({"Options.dat", &*convertor.Options});
-    for (const TacImageItem& item : convertor.Files) {
-        if (!IsPlainFileName(item.FileName))
-            throw PackageError("The member name \"" + item.FileName + "\" is not a plain file name");
-        members.push_back({item.FileName, &item.FileStream});
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> members;
+    if (!ForEachPackageMember(package, [&](std::string name, std::vector<std::uint8_t> content) {
+            members.emplace_back(std::move(name), std::move(content));
+        }))
+        throw PackageError(std::string(WrongMagicMessage));
+    bool hasOptions = false;
+    for (auto& [name, content] : members) {
+        if (SameTextAscii(name, "Options.dat") && !hasOptions) {
+            name = "Options.dat";
+            hasOptions = true;
+        } else if (!IsPlainFileName(name)) {
+            throw PackageError("The member name \"" + name + "\" is not a plain file name");
+        }
     }
+    // Options.dat goes first, as the reader finds it wherever it stands.
+    std::stable_partition(members.begin(), members.end(), [](const auto& m) { return m.first == "Options.dat"; });
+
     std::error_code ec;
     fs::create_directories(folderNative, ec);
     if (!fs::is_directory(folderNative))
         throw PackageError("Cannot create the folder \"" + folderNative + "\"");
-    std::vector<std::string> written;
+    UnpackResult result;
+    if (!hasOptions)
+        result.Problems.push_back("The package holds no Options.dat: the folder is no skin");
     for (const auto& [name, bytes] : members) {
-        WriteAll(fs::path(folderNative) / name, *bytes);
-        written.push_back(name);
+        if (std::optional<std::string> present = FindEntryIgnoringCase(folderNative, name)) {
+            const bool ours = std::find(result.Written.begin(), result.Written.end(), *present) != result.Written.end();
+            result.Problems.push_back("Skipped \"" + name + "\": " +
+                                      (ours ? "the package has another member \"" + *present + "\" of that name"
+                                            : "the folder holds \"" + *present + "\" already, which is not overwritten"));
+            continue;
+        }
+        WriteAll(fs::path(folderNative) / name, bytes);
+        result.Written.push_back(name);
     }
-    return written;
+    return result;
 }
 
 } // namespace skin

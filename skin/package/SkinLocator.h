@@ -15,6 +15,9 @@ namespace skin {
 
 enum class TacSkinTypes { stUnpacked, stPacked, stAllSkins };
 
+// The skin directory the program's manager uses, and any manager's while none is set.
+inline constexpr platform::StringView DefaultSkinDirectory = u"c:\\Skins";
+
 // SkinDirectory resolved against programDirectory (which ends with a separator); the result
 // always ends with a separator.
 platform::String GetFullSkinDirectory(platform::StringView skinDirectory, platform::StringView programDirectory);

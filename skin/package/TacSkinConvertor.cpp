@@ -17,6 +17,9 @@ namespace {
 // bytes that are left is a lie, refused before anything is allocated.
 constexpr std::uint64_t MaxInflateRatio = 1040;
 constexpr std::int64_t MaxMemberSize = 512LL * 1024 * 1024;
+// A member's buffer starts at most this large and doubles as the stream delivers, so that a stated
+// size costs nothing until the data is there: a member never takes more than twice what it holds.
+constexpr std::size_t FirstOutputSize = 64 * 1024;
 constexpr std::uintmax_t MaxPackageFileSize = 1024ULL * 1024 * 1024;
 
 class PackageReader {
@@ -52,7 +55,8 @@ public:
         if (size < 0 || size > MaxMemberSize || std::uint64_t(size) > std::uint64_t(Remaining()) * MaxInflateRatio + 64)
             throw PackageError("Damaged skin package: the member \"" + name + "\" states an impossible size of " +
                                std::to_string(size) + " bytes");
-        std::vector<std::uint8_t> out(static_cast<std::size_t>(size));
+        const std::size_t stated = static_cast<std::size_t>(size);
+        std::vector<std::uint8_t> out(std::min(stated, FirstOutputSize));
         z_stream z{};
         if (inflateInit(&z) != Z_OK)
             throw PackageError("Decompression error: the inflater cannot start");
@@ -64,6 +68,12 @@ public:
         bool overflow = false;
         int rc = Z_OK;
         for (;;) {
+            if (z.avail_out == 0 && out.size() < stated && z.next_out != &spare + 1) {
+                const std::size_t filled = out.size();
+                out.resize(std::min(stated, filled * 2));
+                z.next_out = out.data() + filled;
+                z.avail_out = uInt(out.size() - filled);
+            }
             if (z.avail_out == 0) {
                 // Room for one more byte tells a stream that holds more than it states.
                 if (z.next_out == &spare + 1) {
@@ -88,7 +98,7 @@ public:
         const std::size_t consumed = std::size_t(z.total_in);
         std::string message = z.msg ? z.msg : "";
         inflateEnd(&z);
-        if (overflow || (rc == Z_STREAM_END && produced != out.size()))
+        if (overflow || (rc == Z_STREAM_END && produced != stated))
             throw PackageError("Damaged skin package: the member \"" + name + "\" does not hold the " +
                                std::to_string(size) + " bytes it states");
         if (rc != Z_STREAM_END) {
@@ -125,24 +135,29 @@ const TacImageItem* TacSkinConvertor::FindFile(std::string_view upperName) const
     return nullptr;
 }
 
-bool ExtractPackedData(TacSkinConvertor& convertor, const ShowErrorFn& showError)
+bool ForEachPackageMember(std::span<const std::uint8_t> package, const PackageMemberFn& member)
 {
-    std::span<const std::uint8_t> data = convertor.PackedData;
-    if (data.size() < 4 || std::memcmp(data.data(), PackageMagic.data(), 4) != 0) {
-        if (showError)
-            showError(std::string(WrongMagicMessage));
+    if (package.size() < 4 || std::memcmp(package.data(), PackageMagic.data(), 4) != 0)
         return false;
-    }
-    PackageReader reader(data.subspan(4));
+    PackageReader reader(package.subspan(4));
     const std::int32_t count = reader.ReadInt32();
     if (count < 1)
         throw PackageError("Damaged skin package: it states " + std::to_string(count) + " members");
-    convertor.ImageCount = count - 1;
     for (std::int32_t i = 0; i < count; ++i) {
         const std::int32_t nameLength = reader.ReadInt32();
         std::string name = reader.ReadName(nameLength);
         const std::int32_t size = reader.ReadInt32();
         std::vector<std::uint8_t> content = reader.Inflate(name, size);
+        member(std::move(name), std::move(content));
+    }
+    return true;
+}
+
+bool ExtractPackedData(TacSkinConvertor& convertor, const ShowErrorFn& showError)
+{
+    int members = 0;
+    const bool read = ForEachPackageMember(convertor.PackedData, [&](std::string name, std::vector<std::uint8_t> content) {
+        ++members;
         if (UpperAscii(name) == "OPTIONS.DAT") {
             convertor.Options = std::move(content);
         } else {
@@ -152,7 +167,13 @@ bool ExtractPackedData(TacSkinConvertor& convertor, const ShowErrorFn& showError
             item.FileStream = std::move(content);
             convertor.Files.push_back(std::move(item));
         }
+    });
+    if (!read) {
+        if (showError)
+            showError(std::string(WrongMagicMessage));
+        return false;
     }
+    convertor.ImageCount = members - 1;
     return true;
 }
 

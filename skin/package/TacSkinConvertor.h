@@ -45,6 +45,11 @@ inline constexpr std::string_view WrongMagicMessage = "Loaded data is not a pack
 // Shows an error text to the user (a message box in the program, a line on a console in tools).
 using ShowErrorFn = std::function<void(const std::string& text)>;
 
+// Calls member with the name and the inflated content of each member of the package, in order.
+// Wrong magic answers false before any call; any other damage throws PackageError.
+using PackageMemberFn = std::function<void(std::string name, std::vector<std::uint8_t> content)>;
+bool ForEachPackageMember(std::span<const std::uint8_t> package, const PackageMemberFn& member);
+
 // Reads convertor.PackedData into Options, ImageCount and Files. Wrong magic: showError gets
 // WrongMagicMessage and the result is false. Any other damage throws PackageError.
 bool ExtractPackedData(TacSkinConvertor& convertor, const ShowErrorFn& showError);

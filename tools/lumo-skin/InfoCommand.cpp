@@ -81,9 +81,14 @@ const Command InfoCommand{
     "info",
     "[--json] SKIN",
     "load a skin as the program does and describe it",
-    "SKIN is the name of an internal skin, a packed skin file (\".vsz\") or a skin folder. The skin\n"
-    "is loaded with the program's own loading code. Without options a short summary is printed;\n"
-    "with --json one JSON object of the loaded model, with the model's own field names: \"gd\"\n"
+    "SKIN is a packed skin file (\".vsz\") or a skin folder, given as a path, or else a skin name\n"
+    "resolved as the program resolves it: a \".vsz\" ending (in any case) is dropped, then a\n"
+    "packed file and a skin folder of that name in the skin directory \"c:\\Skins\" come before the\n"
+    "internal skin of that exact name (letter case counts), and a name that matches nothing loads\n"
+    "the first internal skin, which is said on standard error. A folder's name is its last path\n"
+    "component, with or without a trailing separator. The skin is loaded with the program's own\n"
+    "loading code. Without options a short summary is printed; with --json one JSON object of\n"
+    "the loaded model, with the model's own field names: \"gd\"\n"
     "(the sections), \"ma\" (the image elements), \"oe\", \"Palette\", \"CommonSkinData\",\n"
     "\"ConstData\", \"MasterBitmap\" and \"ExtArray\". Colours are the model's integers (0x00BBGGRR).\n"
     "\n"

@@ -5,6 +5,8 @@
 #include "skin/package/SkinPaths.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <stdexcept>
 
 namespace lumoskin {
 
@@ -13,6 +15,7 @@ namespace {
 int RunList(const std::vector<std::string>& arguments)
 {
     bool all = false;
+    bool directoryGiven = false;
     std::string directory = "c:\\Skins";
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -22,6 +25,7 @@ int RunList(const std::vector<std::string>& arguments)
             if (i + 1 >= arguments.size())
                 throw UsageError("--skin-dir needs a folder");
             directory = arguments[++i];
+            directoryGiven = true;
             all = true;
         } else {
             rest.push_back(arguments[i]);
@@ -34,8 +38,17 @@ int RunList(const std::vector<std::string>& arguments)
             std::printf("%s\n", platform::Utf16ToUtf8(item.Name).c_str());
         return 0;
     }
-    const platform::String full =
-        skin::GetFullSkinDirectory(platform::Utf8ToUtf16(directory), skin::ProgramDirectory());
+    platform::String full;
+    if (directoryGiven) {
+        // A folder on the command line is the user's path: relative to the current folder.
+        std::error_code ec;
+        const std::filesystem::path folder = std::filesystem::absolute(directory, ec);
+        if (ec || !std::filesystem::is_directory(folder, ec))
+            throw std::runtime_error("the skin folder '" + directory + "' does not exist");
+        full = platform::Utf8ToUtf16(folder.string() + "/");
+    } else {
+        full = skin::GetFullSkinDirectory(platform::Utf8ToUtf16(directory), skin::ProgramDirectory());
+    }
     std::vector<platform::String> names;
     skin::GetSkinNames(names, skin::TacSkinTypes::stAllSkins, full, &catalogue);
     for (const platform::String& name : names)
@@ -53,9 +66,10 @@ const Command ListCommand{
     "With --all, prints what the program offers: the internal skins together with the skin\n"
     "folders (holding an Options.dat) and packed skin files (\".vsz\") of the skin directory,\n"
     "sorted ignoring case. The skin directory is \"c:\\Skins\" as the program resolves it, or DIR\n"
-    "given with --skin-dir (which implies --all).\n"
+    "given with --skin-dir (which implies --all). DIR is a path of this system, and a relative\n"
+    "one is taken from the current folder; a DIR that does not exist is an error.\n"
     "\n"
-    "Exit status: 0 on success, 2 on wrong arguments.\n",
+    "Exit status: 0 on success, 1 when DIR does not exist, 2 on wrong arguments.\n",
     RunList,
 };
 

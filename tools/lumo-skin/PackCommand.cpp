@@ -13,7 +13,7 @@ namespace {
 int RunPack(const std::vector<std::string>& arguments)
 {
     const std::vector<std::string> paths = Positionals(arguments, 2);
-    const std::vector<std::uint8_t> package = skin::PackFolder(paths[0]);
+    const std::vector<std::uint8_t> package = skin::PackFolder(paths[0], paths[1]);
     std::ofstream out(paths[1], std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(package.data()), std::streamsize(package.size()));
     out.close();
@@ -30,7 +30,9 @@ const Command PackCommand{
     "pack a skin folder into a skin package",
     "Writes the files of the skin folder FOLDER into the package OUT.vsz: Options.dat first, then\n"
     "every other file of the folder (sub-folders and names starting with \".\" left out), each\n"
-    "compressed as one zlib stream.\n"
+    "compressed as one zlib stream. Packages are never packed: neither OUT.vsz itself, which may\n"
+    "lie inside FOLDER, nor any other \".vsz\" file of the folder, so packing again gives the same\n"
+    "package.\n"
     "\n"
     "Exit status: 0 on success, 1 when FOLDER holds no Options.dat or a file cannot be read or\n"
     "written, 2 on wrong arguments.\n",

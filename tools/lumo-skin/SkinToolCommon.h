@@ -11,8 +11,10 @@ namespace lumoskin {
 // The catalogue the program carries.
 skin::TsStoredSkins BuiltInCatalogue();
 
-// SKIN as a command names it: a packed file, a skin folder or an internal skin's name. Throws
-// std::runtime_error when it is none of them.
+// SKIN as a command names it: a path to a packed file or a skin folder, or else a skin name,
+// resolved as the program resolves it in its skin directory "c:\Skins" and its catalogue (an
+// unknown name loads the first internal skin, which is said on standard error). Throws
+// std::runtime_error when nothing can be loaded.
 skin::ResolvedSkin ResolveCommandSkin(const std::string& skinArgument, const skin::TsStoredSkins& catalogue,
                                       platform::String& fullSkinDirectory);
 

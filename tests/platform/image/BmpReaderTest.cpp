@@ -91,6 +91,47 @@ TEST(BmpReader, RunLengthGapsStayTransparent)
     EXPECT_EQ(image.bitmap.Pixel(3, 0), green);
 }
 
+// Some encoders run a row's last colour on through the row's padding; the part past the right
+// edge is dropped. A run beyond the padding is damage.
+TEST(BmpReader, RunsIntoTheRowPaddingAreClippedAtTheRightEdge)
+{
+    const PixelBGRA red = MakePixel(255, 0, 0), green = MakePixel(0, 255, 0);
+    BmpSpec layout;
+    layout.width = 5; // rows padded to 8 pixels, at 8 bits and at 4 bits alike
+    layout.height = 2;
+    layout.bitCount = 8;
+    layout.compression = 1; // RLE8
+    layout.colorsUsed = 2;
+    layout.palette = {0, 0, 255, 0, 0, 255, 0, 0}; // red, green
+    // bottom line: eight red; top line: two green, then six red copied literally, end
+    layout.pixels = {8, 0, 0, 0, 2, 1, 0, 6, 0, 0, 0, 0, 0, 0, 0, 1};
+    DecodedImage image = DecodeBmp(MakeBmp(layout));
+    EXPECT_FALSE(image.hasAlpha);
+    for (int x = 0; x < 5; ++x) {
+        EXPECT_EQ(image.bitmap.Pixel(x, 1), red) << x;
+        EXPECT_EQ(image.bitmap.Pixel(x, 0), x < 2 ? green : red) << x;
+    }
+
+    layout.compression = 2; // RLE4
+    layout.bitCount = 4;
+    layout.pixels = {8, 0x01, 0, 0, 5, 0x11, 0, 1};
+    image = DecodeBmp(MakeBmp(layout));
+    for (int x = 0; x < 5; ++x) {
+        EXPECT_EQ(image.bitmap.Pixel(x, 1), x % 2 ? green : red) << x;
+        EXPECT_EQ(image.bitmap.Pixel(x, 0), green) << x;
+    }
+
+    // One pixel beyond the padding, or a second run that starts past the edge and leaves it.
+    for (Bytes pixels : {Bytes{9, 0x01, 0, 1}, Bytes{5, 0x11, 4, 0x11, 0, 1}}) {
+        layout.pixels = pixels;
+        EXPECT_THROW(DecodeBmp(MakeBmp(layout)), ImageError);
+    }
+    layout.bitCount = 8;
+    layout.compression = 1;
+    layout.pixels = {9, 0, 0, 1};
+    EXPECT_THROW(DecodeBmp(MakeBmp(layout)), ImageError);
+}
+
 TEST(BmpReader, AbsurdSizesAreRefusedBeforeAllocating)
 {
     struct Case {
@@ -118,6 +159,27 @@ TEST(BmpReader, AbsurdSizesAreRefusedBeforeAllocating)
         } catch (const ImageError& e) {
             EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
         }
+        EXPECT_LT(LargestAllocation(), 64u * 1024);
+    }
+}
+
+// A header may state a picture far larger than the file: damaged or missing pixel data is
+// refused before the picture is allocated.
+TEST(BmpReader, PixelDataTheFileLacksIsRefusedBeforeAllocating)
+{
+    for (DWORD compression : {0u, 1u}) {
+        SCOPED_TRACE(compression);
+        BmpSpec layout;
+        layout.width = 6000;
+        layout.height = 6000;
+        layout.bitCount = 8;
+        layout.compression = compression;
+        layout.colorsUsed = 2;
+        layout.palette = Bytes(8, 0);
+        layout.pixels = {255, 1, 255, 1, 0, 0, 255, 1}; // runs, and then the data ends
+        Bytes file = MakeBmp(layout);
+        ResetLargestAllocation();
+        EXPECT_THROW(DecodeBmp(file), ImageError);
         EXPECT_LT(LargestAllocation(), 64u * 1024);
     }
 }

@@ -4,42 +4,14 @@
 #include <png.h>
 #include <zlib.h>
 
-#include <atomic>
 #include <csetjmp>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <new>
 #include <unistd.h>
 
-namespace {
-
-std::atomic<std::size_t> largestAllocation{0};
-
-void* Allocate(std::size_t size)
-{
-    std::size_t seen = largestAllocation.load();
-    while (size > seen && !largestAllocation.compare_exchange_weak(seen, size)) {
-    }
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-
 namespace platform::test {
-
-void ResetLargestAllocation() { largestAllocation = 0; }
-std::size_t LargestAllocation() { return largestAllocation; }
 
 Bytes ReadFile(const std::string& path)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Image.h"
+#include "tests/support/LargestAllocation.h"
 
 #include <gtest/gtest.h>
 
@@ -57,8 +58,7 @@ struct BmpSpec {
 };
 Bytes MakeBmp(const BmpSpec& layout);
 
-// The largest single operator new request since the last reset.
-void ResetLargestAllocation();
-std::size_t LargestAllocation();
+using testsupport::LargestAllocation;
+using testsupport::ResetLargestAllocation;
 
 } // namespace platform::test

@@ -1,35 +1,16 @@
 // The lumo-skin tool's decode command, run as a user runs it.
 #include "tests/platform/image/ImageTestSupport.h"
+#include "tests/support/ToolRun.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <sys/wait.h>
 
 namespace platform::test {
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-ToolRun RunTool(const std::string& arguments, const std::string& folder)
-{
-    std::string tool = std::string(LUMO_BINARY_DIR) + "/lumo-skin";
-    if (!std::filesystem::exists(tool))
-        throw std::runtime_error(tool + " is missing: build the lumo-skin target");
-    std::string command = tool + " " + arguments + " >" + folder + "/out.txt 2>" + folder + "/err.txt";
-    int status = std::system(command.c_str());
-    ToolRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    Bytes out = ReadFile(folder + "/out.txt"), err = ReadFile(folder + "/err.txt");
-    run.out.assign(out.begin(), out.end());
-    run.err.assign(err.begin(), err.end());
-    return run;
-}
+using testsupport::RunTool;
+using testsupport::ToolRun;
 
 TEST(LumoSkinDecode, WritesThePictureAsTheSkinEngineSeesIt)
 {

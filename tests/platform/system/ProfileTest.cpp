@@ -141,6 +141,19 @@ TEST_F(ProfileRead, NullNamesListKeysAndSectionsAsTheSystemDoes)
     EXPECT_EQ(Raw(nullptr, nullptr, u"", 7, file, &answer), String(u"First\0\0", 7));
     EXPECT_EQ(answer, 5u);
 
+    // The section-name call answers a list that fits exactly as if it had been cut; the
+    // general call answers its full length.
+    String exact(14, u'#');
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_EQ(GetPrivateProfileSectionNames(exact.data(), 14, file.c_str()), 12u);
+    EXPECT_EQ(exact, String(u"First\0Second\0\0", 14));
+    EXPECT_EQ(GetLastError(), ERROR_MORE_DATA);
+    exact.assign(15, u'#');
+    EXPECT_EQ(GetPrivateProfileSectionNames(exact.data(), 15, file.c_str()), 13u);
+    EXPECT_EQ(exact, String(u"First\0Second\0\0#", 15));
+    EXPECT_EQ(Raw(nullptr, nullptr, u"", 14, file, &answer), String(u"First\0Second\0\0", 14));
+    EXPECT_EQ(answer, 13u);
+
     // A section without keys, or none at all, gives the default.
     EXPECT_EQ(Raw(u"Second", nullptr, u"none", 8, file, &answer), String(u"none\0###", 8));
     EXPECT_EQ(answer, 4u);
@@ -155,13 +168,21 @@ TEST_F(ProfileRead, TheFirstSectionAndTheFirstKeyOfANameCount)
     EXPECT_EQ(GetPrivateProfileSectionNames(file), (std::vector<String>{u"A", u"a"}));
 }
 
-TEST_F(ProfileRead, ReadsLfAndCrLfFilesAndSectionHeadersWithBlanks)
+TEST_F(ProfileRead, ReadsLfCrLfAndBareCrFilesAndSectionHeadersWithBlanks)
 {
     String lf = Write("[Proxy]\nip=1\nport=2");
     EXPECT_EQ(GetPrivateProfileString(u"Proxy", u"port", u"", lf), u"2");
     String crlf = Write("  [ Proxy ]  \r\n  ip = 1 \r\n[Skin]\r\nuseSkin=Air (internal)\r\n");
     EXPECT_EQ(GetPrivateProfileString(u"Proxy", u"ip", u"", crlf), u"1");
     EXPECT_EQ(GetPrivateProfileString(u" Skin ", u" useSkin ", u"", crlf), u"Air (internal)");
+
+    // Old editors end lines with a bare CR; a file may mix all three.
+    String cr = Write("[Proxy]\rip=1\rport=2\r\r[Skin]\ruseSkin=Air (internal)\n[Last]\r\nx=3\r");
+    EXPECT_EQ(GetPrivateProfileSectionNames(cr), (std::vector<String>{u"Proxy", u"Skin", u"Last"}));
+    EXPECT_EQ(GetPrivateProfileKeyNames(u"Proxy", cr), (std::vector<String>{u"ip", u"port"}));
+    EXPECT_EQ(GetPrivateProfileString(u"Proxy", u"ip", u"", cr), u"1");
+    EXPECT_EQ(GetPrivateProfileString(u"Skin", u"useSkin", u"", cr), u"Air (internal)");
+    EXPECT_EQ(GetPrivateProfileString(u"Last", u"x", u"", cr), u"3");
 }
 
 TEST_F(ProfileRead, ReadsUtf8WithAndWithoutMarkUtf16AndWindows1251)

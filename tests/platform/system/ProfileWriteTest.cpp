@@ -34,13 +34,13 @@ protected:
     String file_ = folder_.WideFile("Config.ini");
 };
 
-TEST_F(ProfileWrite, CreatesTheFileTheSectionAndTheKeyWithCrLfLines)
+TEST_F(ProfileWrite, CreatesTheFileTheSectionAndTheKeyWithCrLfLinesAndNoBlankLineBetweenSections)
 {
     ASSERT_TRUE(WritePrivateProfileString(u"Skin", u"useSkin", u"Windows 8 (internal)", file_.c_str()));
     EXPECT_EQ(ReadBytes(path_), "[Skin]\r\nuseSkin=Windows 8 (internal)\r\n");
     ASSERT_TRUE(WritePrivateProfileString(u"Proxy", u"ip", u"0", file_.c_str()));
     ASSERT_TRUE(WritePrivateProfileString(u"proxy", u"port", u"8080", file_.c_str()));
-    EXPECT_EQ(ReadBytes(path_), "[Skin]\r\nuseSkin=Windows 8 (internal)\r\n\r\n[Proxy]\r\nip=0\r\nport=8080\r\n");
+    EXPECT_EQ(ReadBytes(path_), "[Skin]\r\nuseSkin=Windows 8 (internal)\r\n[Proxy]\r\nip=0\r\nport=8080\r\n");
     EXPECT_EQ(GetPrivateProfileString(u"PROXY", u"PORT", u"", file_), u"8080");
     // Text is written as UTF-8.
     ASSERT_TRUE(WritePrivateProfileString(u"Proxy", u"ip", u"прокси.рф", file_.c_str()));
@@ -83,6 +83,13 @@ TEST_F(ProfileWrite, AddsANewKeyAfterTheLastLineOfItsSectionInTheFilesLineEnding
     ASSERT_TRUE(WritePrivateProfileString(u"Proxy", u"useProxy", u"1", file_.c_str()));
     ASSERT_TRUE(WritePrivateProfileString(u"Skin", u"extra", u"x", file_.c_str()));
     EXPECT_EQ(ReadBytes(path_), "[Proxy]\nip=1\nuseProxy=1\n\n\n[Skin]\nuseSkin=Air (internal)\nextra=x\n");
+
+    // A file of bare CR lines keeps them, and its settings are found.
+    WriteBytes(path_, "[Proxy]\rip=1\r[Skin]\ruseSkin=Air (internal)");
+    ASSERT_TRUE(WritePrivateProfileString(u"Proxy", u"ip", u"2", file_.c_str()));
+    ASSERT_TRUE(WritePrivateProfileString(u"Skin", u"extra", u"x", file_.c_str()));
+    ASSERT_TRUE(WritePrivateProfileString(u"New", u"k", u"v", file_.c_str()));
+    EXPECT_EQ(ReadBytes(path_), "[Proxy]\rip=2\r[Skin]\ruseSkin=Air (internal)\rextra=x\r[New]\rk=v\r");
 }
 
 TEST_F(ProfileWrite, NullValueDeletesTheKeyAndNullKeyTheSection)
@@ -122,7 +129,7 @@ TEST_F(ProfileWrite, AWindows1251FileIsRewrittenAsUtf8WithItsTextIntact)
     // "[Скин]\r\nИмя=Дерево\r\n" in Windows-1251.
     WriteBytes(path_, "[\xD1\xEA\xE8\xED]\r\n\xC8\xEC\xFF=\xC4\xE5\xF0\xE5\xE2\xEE\r\n");
     ASSERT_TRUE(WritePrivateProfileString(u"Proxy", u"ip", u"0", file_.c_str()));
-    EXPECT_EQ(ReadBytes(path_), "[Скин]\r\nИмя=Дерево\r\n\r\n[Proxy]\r\nip=0\r\n");
+    EXPECT_EQ(ReadBytes(path_), "[Скин]\r\nИмя=Дерево\r\n[Proxy]\r\nip=0\r\n");
     EXPECT_EQ(GetPrivateProfileString(u"скин", u"имя", u"", file_), u"Дерево");
 }
 
@@ -146,7 +153,21 @@ TEST_F(ProfileWrite, AValueCannotBreakIntoNewLinesAndUnstorableNamesAreRefused)
     }
     EXPECT_FALSE(WritePrivateProfileString(u"", u"k", u"v", file_.c_str()));
     EXPECT_FALSE(WritePrivateProfileString(u"a\r\nb", u"k", u"v", file_.c_str()));
+    EXPECT_EQ(GetPrivateProfileSectionNames(file_), std::vector<String>{u"Proxy"});
+
+    // The system's codes: a null section is "file not found", an empty file name "access denied".
+    SetLastError(ERROR_SUCCESS);
     EXPECT_FALSE(WritePrivateProfileString(nullptr, u"k", u"v", file_.c_str()));
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_FALSE(WritePrivateProfileString(nullptr, nullptr, u"v", file_.c_str()));
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_FALSE(WritePrivateProfileString(u"Proxy", u"k", u"v", u""));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_FALSE(WritePrivateProfileString(StringView(u"Proxy"), u"k", u"v", StringView()));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
     EXPECT_EQ(GetPrivateProfileSectionNames(file_), std::vector<String>{u"Proxy"});
 }
 

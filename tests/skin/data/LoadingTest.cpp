@@ -60,8 +60,9 @@ TEST(SkinRoundTrip, UnpackThenPackLoadsToTheSameModel)
     TempDir dir;
     const TestSkin skinData = SmallSkin();
     const std::string original = dir.Write("original.vsz", skinData.Package());
-    const auto written = UnpackPackage(ReadFile(original), dir.Str() + "/folder");
-    EXPECT_EQ(written, (std::vector<std::string>{"Options.dat", "Master.bmp", "tile.png", "TILE.bmp"}));
+    const UnpackResult unpacked = UnpackPackage(ReadFile(original), dir.Str() + "/folder");
+    EXPECT_EQ(unpacked.Written, (std::vector<std::string>{"Options.dat", "Master.bmp", "tile.png", "TILE.bmp"}));
+    EXPECT_TRUE(unpacked.Problems.empty());
     const std::string again = dir.Write("again.vsz", PackFolder(dir.Str() + "/folder"));
 
     Messages messages;
@@ -148,6 +149,29 @@ TEST(SkinLoading, InternalSkinsAndTheVersionWarning)
     EXPECT_TRUE(model->CommonSkinData.SkinPath.empty());
     ASSERT_EQ(messages.warnings.size(), 1u);
     EXPECT_EQ(messages.warnings[0], std::string(VersionWarning));
+}
+
+// Only a finite number is a version: anything else reads as 0, like other junk, raises no
+// warning and leaves the model describable as JSON.
+TEST(SkinLoading, AVersionThatIsNoFiniteNumberReadsAsZero)
+{
+    for (const char* junk : {"inf", "INF", "-inf", "+Infinity", "nan", "NaN(1)", "1e999", "8,00", "8.00x"}) {
+        SCOPED_TRACE(junk);
+        TestSkin skinData = SmallSkin();
+        skinData.Options.replace(skinData.Options.find("VERSION=8.00"), 12, std::string("VERSION=") + junk);
+        TsStoredSkins catalogue;
+        TsStoredSkin item;
+        item.Name = u"Junk (internal)";
+        item.PackedData = skinData.Package();
+        catalogue.Add(item);
+        Messages messages;
+        ResolvedSkin r = ResolveSkinName(u"Junk (internal)", u"/nowhere", u"/nowhere/", catalogue);
+        auto model = LoadResolvedSkin(r, catalogue, u"/nowhere/", {}, messages.Callbacks());
+        ASSERT_TRUE(model);
+        EXPECT_EQ(model->CommonSkinData.Version, 0.0);
+        EXPECT_TRUE(messages.warnings.empty());
+        EXPECT_NE(ModelJson(*model).find("\"Version\":0}"), std::string::npos);
+    }
 }
 
 TEST(SkinLoading, PreviewTextTakesPicturesFromTheFolder)

@@ -1,4 +1,5 @@
 #include "SkinTestUtil.h"
+#include "tests/support/LargestAllocation.h"
 
 #include "skin/package/InternalSkins.h"
 #include "skin/package/PackageWriter.h"
@@ -188,6 +189,33 @@ TEST(PackageReader, AbsurdCountsNameLengthsAndSizesAreRefusedBeforeAllocating)
         AppendMember(bytes, "Options.dat", size, stream);
         EXPECT_THROW(Extract(bytes), PackageError) << size;
     }
+}
+
+// A member may state up to the reader's limit, but memory is only taken as its stream delivers.
+TEST(PackageReader, MemoryGrowsWithWhatAStreamHoldsNotWithWhatItStates)
+{
+    std::vector<std::uint8_t> content(520 * 1024, 'x');
+    uLongf streamSize = compressBound(uLong(content.size()));
+    std::vector<std::uint8_t> stored(streamSize);
+    ASSERT_EQ(compress2(stored.data(), &streamSize, content.data(), uLong(content.size()), 0), Z_OK);
+    stored.resize(streamSize);
+
+    auto lying = Header(1);
+    AppendMember(lying, "Options.dat", 1 << 29, stored);
+    testsupport::ResetLargestAllocation();
+    EXPECT_THROW(Extract(lying), PackageError);
+    EXPECT_LT(testsupport::LargestAllocation(), 4 * lying.size());
+
+    // A member that really holds much more than its stream's size is read whole.
+    std::vector<std::uint8_t> zeros(8 << 20, 0);
+    auto honest = Header(1);
+    AppendMember(honest, "Options.dat", std::int32_t(zeros.size()), Compress(zeros));
+    ASSERT_LT(honest.size(), 64u * 1024);
+    testsupport::ResetLargestAllocation();
+    Extracted e = Extract(honest);
+    ASSERT_TRUE(e.ok);
+    EXPECT_EQ(*e.conv.Options, zeros);
+    EXPECT_LE(testsupport::LargestAllocation(), zeros.size() * 2);
 }
 
 TEST(PackageFile, MissingFileDoesNothingAndAFileIsReadWhole)
