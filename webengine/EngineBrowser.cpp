@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <string>
+#include <thread>
 #include <vector>
 
 namespace webengine {
@@ -369,6 +371,7 @@ void EngineBrowser::Connect()
     g_signal_connect(view_, "close", G_CALLBACK(OnCloseRequested), this);
     g_signal_connect(view_, "create", G_CALLBACK(OnCreatePopup), this);
     g_signal_connect(view_, "context-menu", G_CALLBACK(OnContextMenu), this);
+    g_signal_connect(view_, "decide-policy", G_CALLBACK(OnDecidePolicy), nullptr);
 }
 
 namespace {
@@ -391,6 +394,43 @@ int MainResourceStatus(WebKitWebView* view)
 }
 
 } // namespace
+
+// A navigation of the main frame is put to the request filter before it starts: the web process
+// would ask too, but a document cancelled there leaves the view on an empty page, while a
+// navigation ignored here leaves the page that was shown. The filter is asked off the UI thread,
+// like for every other request, and the answer comes back to the UI thread's loop.
+gboolean EngineBrowser::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
+                                       WebKitPolicyDecisionType type, gpointer)
+{
+    if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION)
+        return FALSE;
+    WebKitNavigationAction* action =
+        webkit_navigation_policy_decision_get_navigation_action(WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+    const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+    if (!uri)
+        return FALSE;
+    struct Pending {
+        WebKitPolicyDecision* decision;
+        bool cancel;
+    };
+    auto* pending = new Pending{WEBKIT_POLICY_DECISION(g_object_ref(decision)), false};
+    std::thread([pending, pageId = webkit_web_view_get_page_id(view), url = std::string(uri)] {
+        pending->cancel = DecideRequest(pageId, url);
+        g_main_context_invoke(nullptr,
+                              [](gpointer data) -> gboolean {
+                                  auto* p = static_cast<Pending*>(data);
+                                  if (p->cancel)
+                                      webkit_policy_decision_ignore(p->decision);
+                                  else
+                                      webkit_policy_decision_use(p->decision);
+                                  g_object_unref(p->decision);
+                                  delete p;
+                                  return G_SOURCE_REMOVE;
+                              },
+                              pending);
+    }).detach();
+    return TRUE;
+}
 
 void EngineBrowser::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, EngineBrowser* self)
 {

@@ -90,6 +90,8 @@ private:
     template <typename Api>
     static void InitBase(Part<Api>& part, EngineBrowser* owner);
 
+    static gboolean OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision, WebKitPolicyDecisionType type,
+                                   gpointer);
     static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, EngineBrowser* self);
     static gboolean OnLoadFailed(WebKitWebView* view, WebKitLoadEvent event, const char* uri, GError* error,
                                  EngineBrowser* self);

@@ -4,6 +4,7 @@
 
 #include "../../support/FilterSite.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace e2e {
@@ -66,6 +67,18 @@ TEST_F(RequestFilter, ADocumentWhoseOwnAddressHoldsATokenDoesNotLoadAtAll)
     // The browser is not stuck on the cancelled document.
     EXPECT_TRUE(LoadAndWait(c, "tv.example/after.html"));
     EXPECT_EQ(Server().Count("http://tv.example/after.html"), 1);
+
+    // Over a page that is shown, the cancelled document leaves that page in place.
+    auto asked = [&] {
+        std::vector<std::string> urls = requests_.Urls();
+        return std::count(urls.begin(), urls.end(), "http://tv.example/rmbn/page.html");
+    };
+    const auto askedBefore = asked();
+    c->Load(u"tv.example/rmbn/page.html");
+    EXPECT_TRUE(PumpUntil([&] { return asked() > askedBefore; })) << requests_.Text();
+    Pump(700);
+    EXPECT_EQ(Server().CountContaining("rmbn"), 0) << Server().LogText();
+    EXPECT_EQ(address_, "http://tv.example/after.html");
 }
 
 // The web process waits for each decision of the IO thread, so a page goes on loading while the
