@@ -2,7 +2,7 @@
 // sub-processes: the engine's gate decides which, before anything of the program exists.
 #include "app/WindowSet.h"
 #include "engine/CefLib.h"
-#include "platform/Platform.h"
+#include "platform/core/Platform.h"
 #include "toolkit/TApplication.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "app/WindowSet.h"
 
-#include "platform/Message.h"
-#include "platform/Platform.h"
+#include "platform/window/Message.h"
+#include "platform/core/Platform.h"
 #include "toolkit/TApplication.h"
 #include "ui/main/TForm1.h"
 #include "ui/windows/TAboutForm.h"

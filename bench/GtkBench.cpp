@@ -3,8 +3,8 @@
 // display (Xvfb), so it runs on a machine without one too.
 #include "tests/platform/gtk/VirtualDisplay.h"
 
-#include "platform/Message.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/Window.h"
 #include "platform/backend/gtk/GtkBackend.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 

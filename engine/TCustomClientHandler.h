@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/TCustomHandlers.h"
-#include "platform/Timer.h"
+#include "platform/window/Timer.h"
 
 #include <atomic>
 

@@ -1,6 +1,6 @@
 // Every picture decoder on arbitrary bytes, chosen by signature as skin images are: each input is
 // refused or decoded, and a decoded picture survives the skin view and the PNG writer.
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 
 #include <cstdint>
 #include <cstdlib>

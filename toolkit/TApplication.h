@@ -3,7 +3,7 @@
 // (CM_MOUSEENTER / CM_MOUSELEAVE and hints) and reports the exceptions that leave event handlers.
 #pragma once
 
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 #include "toolkit/Exception.h"
 #include "toolkit/TComponent.h"
 #include "toolkit/TIcon.h"

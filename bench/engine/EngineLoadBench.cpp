@@ -9,8 +9,8 @@
 
 #include "engine/CefLib.h"
 #include "engine/TChromium.h"
-#include "platform/Message.h"
-#include "platform/Platform.h"
+#include "platform/window/Message.h"
+#include "platform/core/Platform.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 

@@ -5,7 +5,7 @@
 #include "skin/model/SkinColors.h"
 #include "skin/package/AsciiText.h"
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Runs the program itself on the virtual screen. The program needs its engine library beside it:
 // each test runs a copy of the program in a folder of its own, with or without the test engine.
-#include "platform/Bitmap.h"
-#include "platform/Image.h"
+#include "platform/core/Bitmap.h"
+#include "platform/image/Image.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "toolkit/TForm.h"
 #include "toolkit/TScreen.h"
 
-#include "platform/Message.h"
-#include "platform/MessageBox.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/frame/MessageBox.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // lumo-skin decode: a picture as the skin engine loads it, written as PNG.
 #include "tools/lumo-skin/Command.h"
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 
 namespace lumoskin {
 

@@ -1,8 +1,8 @@
 #include "platform/backend/headless/HeadlessBackend.h"
 
-#include "platform/Image.h"
-#include "platform/Message.h"
-#include "platform/WindowInternal.h"
+#include "platform/image/Image.h"
+#include "platform/window/Message.h"
+#include "platform/window/WindowInternal.h"
 
 #include <chrono>
 #include <stdexcept>

@@ -2,8 +2,8 @@
 // clock that tests advance by hand (the program itself runs it on real time).
 #pragma once
 
-#include "platform/Backend.h"
-#include "platform/Bitmap.h"
+#include "platform/core/Backend.h"
+#include "platform/core/Bitmap.h"
 
 #include <condition_variable>
 #include <map>

@@ -2,11 +2,11 @@
 // the caption, shaped and top-most windows, and how the program chooses its backend.
 #include "GtkTestSupport.h"
 
-#include "platform/Clipboard.h"
-#include "platform/Platform.h"
-#include "platform/Region.h"
-#include "platform/Screen.h"
-#include "platform/Text.h"
+#include "platform/system/Clipboard.h"
+#include "platform/core/Platform.h"
+#include "platform/graphics/Region.h"
+#include "platform/core/Screen.h"
+#include "platform/text/Text.h"
 
 namespace gtktest {
 namespace {

@@ -1,8 +1,8 @@
 // The native child classes on the virtual screen: they exist, host nothing, and a web view
 // remembers where it was sent.
-#include "platform/NativeChild.h"
-#include "platform/WebView.h"
-#include "platform/Window.h"
+#include "platform/window/NativeChild.h"
+#include "platform/window/WebView.h"
+#include "platform/window/Window.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

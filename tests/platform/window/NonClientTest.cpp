@@ -2,8 +2,8 @@
 // screenshot mode.
 #include "WindowTestSupport.h"
 
-#include "platform/Image.h"
-#include "platform/Platform.h"
+#include "platform/image/Image.h"
+#include "platform/core/Platform.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #include "EngineSession.h"
 
 #include "engine/CefLib.h"
-#include "platform/Message.h"
-#include "platform/Platform.h"
+#include "platform/window/Message.h"
+#include "platform/core/Platform.h"
 #include "platform/backend/gtk/GtkBackend.h"
 #include "toolkit/TApplication.h"
 

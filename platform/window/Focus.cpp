@@ -1,0 +1,350 @@
+// Keyboard focus, activation, enabling, mouse capture and mouse-leave tracking.
+#include "platform/window/WindowInternal.h"
+
+#include "platform/window/Hook.h"
+#include "platform/window/Message.h"
+
+namespace platform {
+namespace detail {
+
+namespace {
+
+bool Activatable(const Window* w, const Window* leaving)
+{
+    return w != leaving && !w->dead && !w->destroying && (w->style & WS_VISIBLE) &&
+           !(w->style & (WS_DISABLED | WS_MINIMIZE)) && !(w->exStyle & WS_EX_NOACTIVATE) && IsTopLevel(w) &&
+           !IsMessageOnly(w);
+}
+
+void SendActivateApp(bool active)
+{
+    std::vector<HWND> tops;
+    for (Window* w : S().desktop->children)
+        tops.push_back(w->hwnd);
+    for (HWND h : tops)
+        if (Window* w = FromHandle(h))
+            Send(w, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+}
+
+void Deactivate()
+{
+    auto& s = S();
+    HWND old = s.active;
+    if (Window* o = FromHandle(old)) {
+        Send(o, WM_NCACTIVATE, FALSE, 0);
+        if ((o = FromHandle(old)))
+            Send(o, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, (o->style & WS_MINIMIZE) ? 1 : 0), 0);
+    }
+    if (s.active == old)
+        s.active = nullptr;
+    if (s.focus)
+        SetFocus(nullptr);
+    if (s.appActive && !s.active) {
+        s.appActive = false;
+        SendActivateApp(false);
+    }
+}
+
+} // namespace
+
+bool ActivateWindow(Window* w, WPARAM how, bool bringToTop)
+{
+    auto& s = S();
+    HWND hwnd = w->hwnd;
+    if (s.active == hwnd)
+        return true;
+    CBTACTIVATESTRUCT cbt{how == WA_CLICKACTIVE, s.active};
+    if (CallHooks(WH_CBT, HCBT_ACTIVATE, WPARAM(hwnd), LPARAM(&cbt)) != 0)
+        return false;
+    if (!(w = FromHandle(hwnd)))
+        return false;
+    if (bringToTop)
+        SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    HWND old = s.active;
+    if (Window* o = FromHandle(old)) {
+        Send(o, WM_NCACTIVATE, FALSE, LPARAM(hwnd));
+        if ((o = FromHandle(old)))
+            Send(o, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, (o->style & WS_MINIMIZE) ? 1 : 0), LPARAM(hwnd));
+    }
+    if (!(w = FromHandle(hwnd)))
+        return false;
+    s.active = hwnd;
+    if (!s.appActive) {
+        s.appActive = true;
+        SendActivateApp(true);
+        if (!(w = FromHandle(hwnd)) || s.active != hwnd)
+            return false;
+    }
+    Send(w, WM_NCACTIVATE, TRUE, LPARAM(old));
+    if (!(w = FromHandle(hwnd)) || s.active != hwnd)
+        return false;
+    Send(w, WM_ACTIVATE, MAKEWPARAM(how, (w->style & WS_MINIMIZE) ? 1 : 0), LPARAM(old));
+    if (!(w = FromHandle(hwnd)) || s.active != hwnd)
+        return false;
+    // The focus never stays in a window that is no longer active.
+    if (Window* f = FromHandle(s.focus); f && TopLevelOf(f) != w)
+        SetFocus(nullptr);
+    return true;
+}
+
+void ActivateNextAfter(Window* leaving)
+{
+    auto& s = S();
+    Window* next = nullptr;
+    if (Window* o = FromHandle(leaving->owner); o && Activatable(o, leaving))
+        next = o;
+    for (Window* t : s.desktop->children) {
+        if (next)
+            break;
+        if (Activatable(t, leaving))
+            next = t;
+    }
+    if (next && ActivateWindow(next, WA_ACTIVE, false))
+        return;
+    if (s.active == leaving->hwnd)
+        Deactivate();
+}
+
+void ReleaseStateOf(Window* w)
+{
+    auto& s = S();
+    if (Window* f = FromHandle(s.focus); f && IsDescendant(w, f)) {
+        HWND old = s.focus;
+        s.focus = nullptr;
+        Send(f, WM_KILLFOCUS, 0, 0);
+        (void)old;
+    }
+    if (Window* c = FromHandle(s.capture); c && IsDescendant(w, c)) {
+        s.capture = nullptr;
+        if (s.tracker.hwnd == c->hwnd)
+            CancelTracker();
+        Send(c, WM_CAPTURECHANGED, 0, 0);
+    }
+    if (Window* a = FromHandle(s.active); a && IsDescendant(w, a))
+        s.active = nullptr;
+    for (auto* track : {&s.clientTrack, &s.ncTrack})
+        if (Window* t = FromHandle(track->hwnd); t && IsDescendant(w, t))
+            track->hwnd = nullptr;
+    if (Window* m = FromHandle(s.mouseWindow); m && IsDescendant(w, m))
+        s.mouseWindow = nullptr;
+}
+
+bool ProcessPendingMouseLeave(POINT, HWND target, LRESULT hit)
+{
+    auto& s = S();
+    bool posted = false;
+    if (s.clientTrack.hwnd && !(target == s.clientTrack.hwnd && hit == HTCLIENT)) {
+        HWND h = s.clientTrack.hwnd;
+        s.clientTrack.hwnd = nullptr;
+        posted = PostMessage(h, WM_MOUSELEAVE, 0, 0) || posted;
+    }
+    if (s.ncTrack.hwnd && !(target == s.ncTrack.hwnd && hit != HTCLIENT && hit != HTNOWHERE)) {
+        HWND h = s.ncTrack.hwnd;
+        s.ncTrack.hwnd = nullptr;
+        posted = PostMessage(h, WM_NCMOUSELEAVE, 0, 0) || posted;
+    }
+    return posted;
+}
+
+} // namespace detail
+
+using namespace detail;
+
+HWND SetFocus(HWND hwnd)
+{
+    auto& s = S();
+    if (!OnUiThread())
+        return nullptr;
+    HWND old = s.focus;
+    if (!hwnd) {
+        if (!old)
+            return nullptr;
+        if (CallHooks(WH_CBT, HCBT_SETFOCUS, 0, LPARAM(old)) != 0)
+            return nullptr;
+        if (s.focus != old)
+            return old;
+        s.focus = nullptr;
+        if (Window* o = FromHandle(old))
+            Send(o, WM_KILLFOCUS, 0, 0);
+        return old;
+    }
+    Window* w = FromHandle(hwnd);
+    if (!w || IsDesktop(w) || IsMessageOnly(w))
+        return nullptr;
+    for (Window* a = w; a && !IsDesktop(a); a = a->parent) {
+        if (a->style & (WS_DISABLED | WS_MINIMIZE))
+            return nullptr;
+        if (!a->IsChild())
+            break;
+    }
+    if (hwnd == old)
+        return old;
+    if (CallHooks(WH_CBT, HCBT_SETFOCUS, WPARAM(hwnd), LPARAM(old)) != 0)
+        return nullptr;
+    if (!(w = FromHandle(hwnd)))
+        return nullptr;
+    Window* top = TopLevelOf(w);
+    if (s.active != top->hwnd) {
+        if (!ActivateWindow(top, WA_ACTIVE, true))
+            return nullptr;
+        if (s.focus == hwnd)
+            return old;
+        if (!(w = FromHandle(hwnd)))
+            return nullptr;
+    }
+    HWND previous = s.focus;
+    if (Window* o = FromHandle(previous)) {
+        Send(o, WM_KILLFOCUS, WPARAM(hwnd), 0);
+        if (!(w = FromHandle(hwnd)))
+            return nullptr;
+    }
+    s.focus = hwnd;
+    Send(w, WM_SETFOCUS, WPARAM(previous), 0);
+    return previous;
+}
+
+HWND GetFocus()
+{
+    return S().focus;
+}
+
+HWND SetActiveWindow(HWND hwnd)
+{
+    auto& s = S();
+    HWND old = s.active;
+    if (!hwnd) {
+        Deactivate();
+        return old;
+    }
+    Window* w = FromHandle(hwnd);
+    if (!w || IsDesktop(w) || IsMessageOnly(w))
+        return nullptr;
+    w = TopLevelOf(w);
+    if (!ActivateWindow(w, WA_ACTIVE, true))
+        return nullptr;
+    return old;
+}
+
+HWND GetActiveWindow()
+{
+    return S().active;
+}
+
+bool SetForegroundWindow(HWND hwnd)
+{
+    Window* w = FromHandle(hwnd);
+    if (!w)
+        return false;
+    w = TopLevelOf(w);
+    if (S().active == w->hwnd) {
+        BringWindowToTop(w->hwnd);
+        return true;
+    }
+    return ActivateWindow(w, WA_ACTIVE, true);
+}
+
+HWND GetForegroundWindow()
+{
+    return S().active;
+}
+
+HWND SetCapture(HWND hwnd)
+{
+    auto& s = S();
+    HWND old = s.capture;
+    Window* w = FromHandle(hwnd);
+    if (!w)
+        return old;
+    if (old == hwnd)
+        return old;
+    s.capture = hwnd;
+    if (s.tracker.kind != FrameTracker::Kind::None && s.tracker.hwnd != hwnd)
+        CancelTracker();
+    if (Window* o = FromHandle(old))
+        Send(o, WM_CAPTURECHANGED, 0, LPARAM(hwnd));
+    return old;
+}
+
+bool ReleaseCapture()
+{
+    auto& s = S();
+    HWND old = s.capture;
+    if (!old)
+        return true;
+    s.capture = nullptr;
+    if (s.tracker.kind != FrameTracker::Kind::None)
+        CancelTracker();
+    if (Window* o = FromHandle(old))
+        Send(o, WM_CAPTURECHANGED, 0, 0);
+    return true;
+}
+
+HWND GetCapture()
+{
+    return S().capture;
+}
+
+bool EnableWindow(HWND hwnd, bool enable)
+{
+    Window* w = FromHandle(hwnd);
+    if (!w || IsDesktop(w))
+        return false;
+    bool wasDisabled = w->style & WS_DISABLED;
+    if (enable == !wasDisabled)
+        return wasDisabled;
+    auto& s = S();
+    if (enable) {
+        w->style &= ~WS_DISABLED;
+    } else {
+        w->style |= WS_DISABLED;
+        if (Window* f = FromHandle(s.focus); f && IsDescendant(w, f))
+            SetFocus(nullptr);
+        if (Window* c = FromHandle(s.capture); c && IsDescendant(w, c))
+            ReleaseCapture();
+    }
+    if ((w = FromHandle(hwnd)))
+        Send(w, WM_ENABLE, enable ? TRUE : FALSE, 0);
+    return wasDisabled;
+}
+
+bool IsWindowEnabled(HWND hwnd)
+{
+    Window* w = FromHandle(hwnd);
+    return w && !(w->style & WS_DISABLED);
+}
+
+bool TrackMouseEvent(TRACKMOUSEEVENT* tme)
+{
+    if (!tme)
+        return false;
+    auto& s = S();
+    bool nonClient = tme->dwFlags & TME_NONCLIENT;
+    MouseLeaveTrack& slot = nonClient ? s.ncTrack : s.clientTrack;
+    if (tme->dwFlags & TME_QUERY) {
+        tme->hwndTrack = slot.hwnd;
+        tme->dwFlags = slot.hwnd ? (TME_LEAVE | (nonClient ? TME_NONCLIENT : 0)) : 0;
+        return true;
+    }
+    Window* w = FromHandle(tme->hwndTrack);
+    if (!w)
+        return false;
+    if (tme->dwFlags & TME_CANCEL) {
+        if ((tme->dwFlags & TME_LEAVE) && slot.hwnd == tme->hwndTrack)
+            slot.hwnd = nullptr;
+        return true;
+    }
+    if (!(tme->dwFlags & TME_LEAVE))
+        return true; // hover tracking is not provided
+    bool inside = s.mouseWindow == tme->hwndTrack &&
+                  (nonClient ? (s.mouseHit != HTCLIENT && s.mouseHit != HTNOWHERE) : s.mouseHit == HTCLIENT);
+    if (!inside) {
+        if (slot.hwnd == tme->hwndTrack)
+            slot.hwnd = nullptr;
+        PostMessage(tme->hwndTrack, nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+        return true;
+    }
+    slot.hwnd = tme->hwndTrack;
+    return true;
+}
+
+} // namespace platform
