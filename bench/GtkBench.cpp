@@ -40,7 +40,7 @@ void BM_GtkPresentFullWindow(benchmark::State& state)
         state.SkipWithError("GTK cannot open the virtual display");
         return;
     }
-    SetBackend(std::move(backend));
+    InitPlatform(PlatformOptions{.backend = std::move(backend)});
     WNDCLASS wc;
     wc.lpfnWndProc = PlainProc;
     wc.hbrBackground = RGB(240, 240, 240);

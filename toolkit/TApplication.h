@@ -66,6 +66,8 @@ public:
     void HandleException(TObject* sender);
     // The same without an application object (reported straight away).
     static void HandleCurrentException(TObject* sender);
+    // What either reports of the exception being handled, for where no window can show it.
+    static String CurrentExceptionReport();
     // A message box with the message (a period added when its last character's code is greater
     // than that of "."), the program's title, a stop icon and an OK button.
     void ShowException(const Exception& e);

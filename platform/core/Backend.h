@@ -96,9 +96,8 @@ public:
     virtual void SetClipboardText(StringView text) = 0;
 };
 
-// The backend in use; a headless one is made on first use when none was set.
+// The backend of the platform in use (core/Platform.h builds one with the backend of the
+// program's choice; a virtual screen on real time is made on first use when none was built).
 Backend& GetBackend();
-// Only before the first window exists (or after every window is gone).
-void SetBackend(std::unique_ptr<Backend> backend);
 
 } // namespace platform

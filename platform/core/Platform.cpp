@@ -1,49 +1,75 @@
-// Starting the platform: the backend in use, the screen it reports, and the environment the
-// program is started with.
+// The platform in use: building it from what the program chose, throwing the last one away, and
+// the screen its backend reports.
 #include "platform/window/WindowInternal.h"
 
-#include "platform/image/Image.h"
+#include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/core/Platform.h"
 #include "platform/core/Screen.h"
-#include "platform/backend/gtk/GtkBackend.h"
-#include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/image/Image.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace platform {
 namespace detail {
 
 namespace {
 
-void AdoptBackend(std::unique_ptr<Backend> backend)
+// Owned. Never freed at exit: objects of the program that windows still point at may be gone by
+// then, and the system takes everything back anyway.
+PlatformState* current = nullptr;
+
+std::unique_ptr<Backend> VirtualScreenOnRealTime()
 {
-    auto& s = S();
-    s.backend = std::move(backend);
-    SIZE size = s.backend->ScreenSize();
-    s.desktop->rect = RECT{0, 0, size.cx, size.cy};
-    s.desktop->client = s.desktop->rect;
+    HeadlessOptions options;
+    options.virtualClock = false;
+    return std::make_unique<HeadlessBackend>(options);
+}
+
+// Destroys every window (with the messages that go with it) while the platform is still the one
+// in use, so that window procedures can call it to the end.
+void TearDown(PlatformState& s)
+{
+    // No hook may keep a window alive, and no timer may fire while the windows go.
+    for (auto& hook : s.hooks.list)
+        hook.proc = nullptr;
+    s.timers.list.clear();
+    ResetWindowSystem();
+    CollectGarbage();
 }
 
 } // namespace
 
+PlatformState::PlatformState(std::unique_ptr<Backend> backendInUse)
+    : sysColors(ClassicSystemColors()),
+      backend(backendInUse ? std::move(backendInUse) : VirtualScreenOnRealTime()),
+      uiThread(std::this_thread::get_id()),
+      uiThreadId(DWORD(::syscall(SYS_gettid)))
+{
+    SIZE size = backend->ScreenSize();
+    tree.desktop->rect = RECT{0, 0, size.cx, size.cy};
+    tree.desktop->client = tree.desktop->rect;
+}
+
+PlatformState& S()
+{
+    if (!current)
+        current = new PlatformState(nullptr);
+    return *current;
+}
+
 Backend& TheBackend()
 {
-    auto& s = S();
-    if (!s.backend) {
-        HeadlessOptions options;
-        options.virtualClock = false;
-        AdoptBackend(std::make_unique<HeadlessBackend>(options));
-    }
-    return *s.backend;
+    return *S().backend;
 }
 
 void MaybeTakeScreenshot()
 {
     auto& s = S();
-    std::string path = std::move(s.screenshotPath);
-    s.screenshotPath.clear();
+    std::string path = std::move(s.compositor.screenshotPath);
+    s.compositor.screenshotPath.clear();
     Compose();
     Bitmap* screen = TheBackend().ScreenPicture();
     int code = 0;
@@ -67,47 +93,22 @@ Backend& GetBackend()
     return TheBackend();
 }
 
-void SetBackend(std::unique_ptr<Backend> backend)
+void InitPlatform(PlatformOptions options)
 {
-    if (!backend)
-        return;
-    auto& s = S();
-    if (!s.desktop->children.empty() || !s.messageRoot->children.empty())
-        ResetWindowSystem();
-    AdoptBackend(std::move(backend));
-}
-
-void InitPlatform()
-{
-    auto& s = S();
-    const char* name = std::getenv("LUMO_BACKEND");
-    const char* shotEnv = std::getenv("LUMO_SCREENSHOT");
-    // The screenshot mode reads the virtual screen, so it keeps to it unless a backend is named.
-    bool named = name && *name;
-    // Programs built without real windows (the unit tests) keep to the virtual screen.
-    bool realWindows = CreateGtkBackend != nullptr;
-    if (named && std::strcmp(name, "gtk") == 0 && !realWindows) {
-        std::fputs("lumo: this program was built without real windows\n", stderr);
-        std::exit(1);
+    auto fresh = std::make_unique<PlatformState>(std::move(options.backend));
+    if (current) {
+        TearDown(*current);
+        // Only the numbering goes on: a handle kept from the old platform (by code above that
+        // missed its destruction) never names a window or hook of the new one.
+        fresh->tree.nextHandle = std::max(fresh->tree.nextHandle, current->tree.nextHandle);
+        fresh->hooks.nextHook = std::max(fresh->hooks.nextHook, current->hooks.nextHook);
     }
-    if ((named && std::strcmp(name, "gtk") == 0) || (!named && realWindows && !(shotEnv && *shotEnv))) {
-        std::unique_ptr<Backend> gtk = CreateGtkBackend();
-        if (!gtk) {
-            std::fputs("lumo: cannot open display\n", stderr);
-            std::exit(1);
-        }
-        SetBackend(std::move(gtk));
-        if (shotEnv && *shotEnv)
-            s.screenshotPath = shotEnv;
-        return;
-    }
-    if (named && std::strcmp(name, "headless") != 0)
-        std::fprintf(stderr, "lumo: the backend \"%s\" is not available; using the virtual screen\n", name);
-    HeadlessOptions options;
-    options.virtualClock = false;
-    SetBackend(std::make_unique<HeadlessBackend>(options));
-    if (const char* shot = std::getenv("LUMO_SCREENSHOT"); shot && *shot)
-        s.screenshotPath = shot;
+    fresh->compositor.screenshotPath = std::move(options.screenshotPath);
+    // The old one goes once the new one is in use: what its backend does on the way out may
+    // already call the platform.
+    std::unique_ptr<PlatformState> old(current);
+    current = fresh.release();
+    old.reset();
 }
 
 SIZE GetScreenSize()

@@ -12,11 +12,10 @@
 #include "platform/text/Text.h"
 #include "platform/window/Window.h"
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/core/PlatformState.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -385,6 +384,11 @@ bool MessageBeep(UINT)
     return true;
 }
 
+void AnswerMessageBoxesAtOnce(bool on)
+{
+    detail::S().answerMessageBoxesAtOnce = on;
+}
+
 int MessageBox(HWND owner, StringView text, StringView caption, UINT type)
 {
     BoxState state;
@@ -398,8 +402,7 @@ int MessageBox(HWND owner, StringView text, StringView caption, UINT type)
     if (IsHeadless()) {
         std::fprintf(stderr, "MessageBox: %s: %s\n", OneLine(caption).c_str(), OneLine(text).c_str());
         std::fflush(stderr);
-        const char* answer = std::getenv("LUMO_HEADLESS_ANSWER");
-        if (answer && std::strcmp(answer, "default") == 0)
+        if (detail::S().answerMessageBoxesAtOnce)
             return defaultAnswer;
     }
 

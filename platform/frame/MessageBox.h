@@ -2,14 +2,17 @@
 // buttons, so that a dialog hook can take it over like any system dialog.
 //
 // On the virtual screen every box's title and text also go to standard error as one line,
-// "MessageBox: <title>: <text>", and with LUMO_HEADLESS_ANSWER=default each box answers its
-// default button at once, without showing a window.
+// "MessageBox: <title>: <text>", and once AnswerMessageBoxesAtOnce(true) was called (by a program
+// run unattended) each box answers its default button without showing a window.
 #pragma once
 
 #include "platform/core/Types.h"
 #include "platform/core/WinUser.h"
 
 namespace platform {
+
+// Until the platform is built anew. Only the virtual screen answers at once.
+void AnswerMessageBoxesAtOnce(bool on);
 
 // The class name of the dialog window.
 inline constexpr StringView kMessageBoxClass = u"#32770";

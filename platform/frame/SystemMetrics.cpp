@@ -1,6 +1,7 @@
 #include "platform/frame/SystemMetrics.h"
 
 #include "platform/core/Screen.h"
+#include "platform/window/WindowInternal.h"
 
 #include <array>
 
@@ -55,11 +56,15 @@ constexpr std::array<COLORREF, SYSCOLOR_COUNT> kClassicColors = [] {
 
 std::array<COLORREF, SYSCOLOR_COUNT>& Colors()
 {
-    static std::array<COLORREF, SYSCOLOR_COUNT> colors = kClassicColors;
-    return colors;
+    return detail::S().sysColors;
 }
 
 } // namespace
+
+std::array<COLORREF, SYSCOLOR_COUNT> detail::ClassicSystemColors()
+{
+    return kClassicColors;
+}
 
 int GetSystemMetrics(int index)
 {

@@ -89,7 +89,7 @@ void ScreenDamage(const RECT& screenRect)
 {
     if (screenRect.IsEmpty())
         return;
-    auto& damage = S().screenDamage;
+    auto& damage = S().compositor.screenDamage;
     damage.push_back(screenRect);
     if (damage.size() > 64) {
         RECT all{};
@@ -124,7 +124,7 @@ void Compose()
 {
     auto& s = S();
     Backend& backend = TheBackend();
-    for (Window* w : s.desktop->children) {
+    for (Window* w : s.tree.desktop->children) {
         if (w->damage.IsEmpty())
             continue;
         RECT damage = w->damage;
@@ -138,14 +138,14 @@ void Compose()
         backend.PresentSurface(w->hwnd, PictureOf(w), damage);
     }
     Bitmap* screen = backend.ScreenPicture();
-    if (s.screenDamage.empty())
+    if (s.compositor.screenDamage.empty())
         return;
     if (!screen || screen->IsEmpty()) {
-        s.screenDamage.clear();
+        s.compositor.screenDamage.clear();
         return;
     }
-    Region damage = Region::FromRects(s.screenDamage).Intersected(Region(screen->BoundsRect()));
-    s.screenDamage.clear();
+    Region damage = Region::FromRects(s.compositor.screenDamage).Intersected(Region(screen->BoundsRect()));
+    s.compositor.screenDamage.clear();
     if (damage.IsEmpty())
         return;
     std::vector<RECT> rects = damage.Rects();
@@ -155,7 +155,7 @@ void Compose()
     for (const RECT& r : rects) {
         for (LONG y = r.top; y < r.bottom; ++y)
             std::fill_n(screen->ScanLine(y) + r.left, r.right - r.left, desktop);
-        for (auto it = s.desktop->children.rbegin(); it != s.desktop->children.rend(); ++it)
+        for (auto it = s.tree.desktop->children.rbegin(); it != s.tree.desktop->children.rend(); ++it)
             if (Composed(*it))
                 ComposeWindow(*screen, *it, r);
     }

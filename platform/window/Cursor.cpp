@@ -1,7 +1,6 @@
-// Cursors, the pointer position and the clipboard, all kept by the backend.
+// Cursors and the pointer position, as the backend shows them.
 #include "platform/window/WindowInternal.h"
 
-#include "platform/system/Clipboard.h"
 #include "platform/window/Cursor.h"
 
 namespace platform {
@@ -20,9 +19,9 @@ HCURSOR LoadCursor(HINSTANCE, CursorId id)
 HCURSOR SetCursor(HCURSOR cursor)
 {
     auto& s = S();
-    HCURSOR old = s.cursorShape;
+    HCURSOR old = s.input.cursorShape;
     if (old != cursor) {
-        s.cursorShape = cursor;
+        s.input.cursorShape = cursor;
         TheBackend().SetCursorShape(cursor);
     }
     return old;
@@ -30,14 +29,14 @@ HCURSOR SetCursor(HCURSOR cursor)
 
 HCURSOR GetCursor()
 {
-    return S().cursorShape;
+    return S().input.cursorShape;
 }
 
 bool GetCursorPos(POINT* p)
 {
     if (!p)
         return false;
-    *p = S().cursor;
+    *p = S().input.cursor;
     return true;
 }
 
@@ -48,18 +47,8 @@ bool SetCursorPos(int x, int y)
     e.kind = InputEvent::Kind::MouseMove;
     e.pt = POINT{x, y};
     QueueInputEvent(e);
-    S().cursor = e.pt;
+    S().input.cursor = e.pt;
     return true;
-}
-
-String GetClipboardText()
-{
-    return TheBackend().ClipboardText();
-}
-
-void SetClipboardText(StringView text)
-{
-    TheBackend().SetClipboardText(text);
 }
 
 } // namespace platform

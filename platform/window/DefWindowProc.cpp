@@ -69,7 +69,7 @@ LRESULT SetText(Window* w, const WCHAR* text)
         TheBackend().SetSurfaceTitle(w->hwnd, w->text);
     if ((w->style & WS_CAPTION) == WS_CAPTION && HasDefaultFrame(w)) {
         w->ncDirty = true;
-        S().maybePaint = true;
+        S().queue.maybePaint = true;
     }
     return TRUE;
 }
@@ -132,7 +132,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             TheBackend().SetSurfaceIcon(hwnd, w->iconBig ? w->iconBig : w->iconSmall);
         if (HasDefaultFrame(w)) {
             w->ncDirty = true;
-            S().maybePaint = true;
+            S().queue.maybePaint = true;
         }
         return LRESULT(old);
     }

@@ -19,7 +19,7 @@ bool Activatable(const Window* w, const Window* leaving)
 void SendActivateApp(bool active)
 {
     std::vector<HWND> tops;
-    for (Window* w : S().desktop->children)
+    for (Window* w : S().tree.desktop->children)
         tops.push_back(w->hwnd);
     for (HWND h : tops)
         if (Window* w = FromHandle(h))
@@ -29,18 +29,18 @@ void SendActivateApp(bool active)
 void Deactivate()
 {
     auto& s = S();
-    HWND old = s.active;
+    HWND old = s.input.active;
     if (Window* o = FromHandle(old)) {
         Send(o, WM_NCACTIVATE, FALSE, 0);
         if ((o = FromHandle(old)))
             Send(o, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, (o->style & WS_MINIMIZE) ? 1 : 0), 0);
     }
-    if (s.active == old)
-        s.active = nullptr;
-    if (s.focus)
+    if (s.input.active == old)
+        s.input.active = nullptr;
+    if (s.input.focus)
         SetFocus(nullptr);
-    if (s.appActive && !s.active) {
-        s.appActive = false;
+    if (s.input.appActive && !s.input.active) {
+        s.input.appActive = false;
         SendActivateApp(false);
     }
 }
@@ -51,16 +51,16 @@ bool ActivateWindow(Window* w, WPARAM how, bool bringToTop)
 {
     auto& s = S();
     HWND hwnd = w->hwnd;
-    if (s.active == hwnd)
+    if (s.input.active == hwnd)
         return true;
-    CBTACTIVATESTRUCT cbt{how == WA_CLICKACTIVE, s.active};
+    CBTACTIVATESTRUCT cbt{how == WA_CLICKACTIVE, s.input.active};
     if (CallHooks(WH_CBT, HCBT_ACTIVATE, WPARAM(hwnd), LPARAM(&cbt)) != 0)
         return false;
     if (!(w = FromHandle(hwnd)))
         return false;
     if (bringToTop)
         SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    HWND old = s.active;
+    HWND old = s.input.active;
     if (Window* o = FromHandle(old)) {
         Send(o, WM_NCACTIVATE, FALSE, LPARAM(hwnd));
         if ((o = FromHandle(old)))
@@ -68,21 +68,21 @@ bool ActivateWindow(Window* w, WPARAM how, bool bringToTop)
     }
     if (!(w = FromHandle(hwnd)))
         return false;
-    s.active = hwnd;
-    if (!s.appActive) {
-        s.appActive = true;
+    s.input.active = hwnd;
+    if (!s.input.appActive) {
+        s.input.appActive = true;
         SendActivateApp(true);
-        if (!(w = FromHandle(hwnd)) || s.active != hwnd)
+        if (!(w = FromHandle(hwnd)) || s.input.active != hwnd)
             return false;
     }
     Send(w, WM_NCACTIVATE, TRUE, LPARAM(old));
-    if (!(w = FromHandle(hwnd)) || s.active != hwnd)
+    if (!(w = FromHandle(hwnd)) || s.input.active != hwnd)
         return false;
     Send(w, WM_ACTIVATE, MAKEWPARAM(how, (w->style & WS_MINIMIZE) ? 1 : 0), LPARAM(old));
-    if (!(w = FromHandle(hwnd)) || s.active != hwnd)
+    if (!(w = FromHandle(hwnd)) || s.input.active != hwnd)
         return false;
     // The focus never stays in a window that is no longer active.
-    if (Window* f = FromHandle(s.focus); f && TopLevelOf(f) != w)
+    if (Window* f = FromHandle(s.input.focus); f && TopLevelOf(f) != w)
         SetFocus(nullptr);
     return true;
 }
@@ -93,7 +93,7 @@ void ActivateNextAfter(Window* leaving)
     Window* next = nullptr;
     if (Window* o = FromHandle(leaving->owner); o && Activatable(o, leaving))
         next = o;
-    for (Window* t : s.desktop->children) {
+    for (Window* t : s.tree.desktop->children) {
         if (next)
             break;
         if (Activatable(t, leaving))
@@ -101,46 +101,46 @@ void ActivateNextAfter(Window* leaving)
     }
     if (next && ActivateWindow(next, WA_ACTIVE, false))
         return;
-    if (s.active == leaving->hwnd)
+    if (s.input.active == leaving->hwnd)
         Deactivate();
 }
 
 void ReleaseStateOf(Window* w)
 {
     auto& s = S();
-    if (Window* f = FromHandle(s.focus); f && IsDescendant(w, f)) {
-        HWND old = s.focus;
-        s.focus = nullptr;
+    if (Window* f = FromHandle(s.input.focus); f && IsDescendant(w, f)) {
+        HWND old = s.input.focus;
+        s.input.focus = nullptr;
         Send(f, WM_KILLFOCUS, 0, 0);
         (void)old;
     }
-    if (Window* c = FromHandle(s.capture); c && IsDescendant(w, c)) {
-        s.capture = nullptr;
-        if (s.tracker.hwnd == c->hwnd)
+    if (Window* c = FromHandle(s.input.capture); c && IsDescendant(w, c)) {
+        s.input.capture = nullptr;
+        if (s.input.tracker.hwnd == c->hwnd)
             CancelTracker();
         Send(c, WM_CAPTURECHANGED, 0, 0);
     }
-    if (Window* a = FromHandle(s.active); a && IsDescendant(w, a))
-        s.active = nullptr;
-    for (auto* track : {&s.clientTrack, &s.ncTrack})
+    if (Window* a = FromHandle(s.input.active); a && IsDescendant(w, a))
+        s.input.active = nullptr;
+    for (auto* track : {&s.input.clientTrack, &s.input.ncTrack})
         if (Window* t = FromHandle(track->hwnd); t && IsDescendant(w, t))
             track->hwnd = nullptr;
-    if (Window* m = FromHandle(s.mouseWindow); m && IsDescendant(w, m))
-        s.mouseWindow = nullptr;
+    if (Window* m = FromHandle(s.input.mouseWindow); m && IsDescendant(w, m))
+        s.input.mouseWindow = nullptr;
 }
 
 bool ProcessPendingMouseLeave(POINT, HWND target, LRESULT hit)
 {
     auto& s = S();
     bool posted = false;
-    if (s.clientTrack.hwnd && !(target == s.clientTrack.hwnd && hit == HTCLIENT)) {
-        HWND h = s.clientTrack.hwnd;
-        s.clientTrack.hwnd = nullptr;
+    if (s.input.clientTrack.hwnd && !(target == s.input.clientTrack.hwnd && hit == HTCLIENT)) {
+        HWND h = s.input.clientTrack.hwnd;
+        s.input.clientTrack.hwnd = nullptr;
         posted = PostMessage(h, WM_MOUSELEAVE, 0, 0) || posted;
     }
-    if (s.ncTrack.hwnd && !(target == s.ncTrack.hwnd && hit != HTCLIENT && hit != HTNOWHERE)) {
-        HWND h = s.ncTrack.hwnd;
-        s.ncTrack.hwnd = nullptr;
+    if (s.input.ncTrack.hwnd && !(target == s.input.ncTrack.hwnd && hit != HTCLIENT && hit != HTNOWHERE)) {
+        HWND h = s.input.ncTrack.hwnd;
+        s.input.ncTrack.hwnd = nullptr;
         posted = PostMessage(h, WM_NCMOUSELEAVE, 0, 0) || posted;
     }
     return posted;
@@ -155,15 +155,15 @@ HWND SetFocus(HWND hwnd)
     auto& s = S();
     if (!OnUiThread())
         return nullptr;
-    HWND old = s.focus;
+    HWND old = s.input.focus;
     if (!hwnd) {
         if (!old)
             return nullptr;
         if (CallHooks(WH_CBT, HCBT_SETFOCUS, 0, LPARAM(old)) != 0)
             return nullptr;
-        if (s.focus != old)
+        if (s.input.focus != old)
             return old;
-        s.focus = nullptr;
+        s.input.focus = nullptr;
         if (Window* o = FromHandle(old))
             Send(o, WM_KILLFOCUS, 0, 0);
         return old;
@@ -184,34 +184,34 @@ HWND SetFocus(HWND hwnd)
     if (!(w = FromHandle(hwnd)))
         return nullptr;
     Window* top = TopLevelOf(w);
-    if (s.active != top->hwnd) {
+    if (s.input.active != top->hwnd) {
         if (!ActivateWindow(top, WA_ACTIVE, true))
             return nullptr;
-        if (s.focus == hwnd)
+        if (s.input.focus == hwnd)
             return old;
         if (!(w = FromHandle(hwnd)))
             return nullptr;
     }
-    HWND previous = s.focus;
+    HWND previous = s.input.focus;
     if (Window* o = FromHandle(previous)) {
         Send(o, WM_KILLFOCUS, WPARAM(hwnd), 0);
         if (!(w = FromHandle(hwnd)))
             return nullptr;
     }
-    s.focus = hwnd;
+    s.input.focus = hwnd;
     Send(w, WM_SETFOCUS, WPARAM(previous), 0);
     return previous;
 }
 
 HWND GetFocus()
 {
-    return S().focus;
+    return S().input.focus;
 }
 
 HWND SetActiveWindow(HWND hwnd)
 {
     auto& s = S();
-    HWND old = s.active;
+    HWND old = s.input.active;
     if (!hwnd) {
         Deactivate();
         return old;
@@ -227,7 +227,7 @@ HWND SetActiveWindow(HWND hwnd)
 
 HWND GetActiveWindow()
 {
-    return S().active;
+    return S().input.active;
 }
 
 bool SetForegroundWindow(HWND hwnd)
@@ -236,7 +236,7 @@ bool SetForegroundWindow(HWND hwnd)
     if (!w)
         return false;
     w = TopLevelOf(w);
-    if (S().active == w->hwnd) {
+    if (S().input.active == w->hwnd) {
         BringWindowToTop(w->hwnd);
         return true;
     }
@@ -245,20 +245,20 @@ bool SetForegroundWindow(HWND hwnd)
 
 HWND GetForegroundWindow()
 {
-    return S().active;
+    return S().input.active;
 }
 
 HWND SetCapture(HWND hwnd)
 {
     auto& s = S();
-    HWND old = s.capture;
+    HWND old = s.input.capture;
     Window* w = FromHandle(hwnd);
     if (!w)
         return old;
     if (old == hwnd)
         return old;
-    s.capture = hwnd;
-    if (s.tracker.kind != FrameTracker::Kind::None && s.tracker.hwnd != hwnd)
+    s.input.capture = hwnd;
+    if (s.input.tracker.kind != FrameTracker::Kind::None && s.input.tracker.hwnd != hwnd)
         CancelTracker();
     if (Window* o = FromHandle(old))
         Send(o, WM_CAPTURECHANGED, 0, LPARAM(hwnd));
@@ -268,11 +268,11 @@ HWND SetCapture(HWND hwnd)
 bool ReleaseCapture()
 {
     auto& s = S();
-    HWND old = s.capture;
+    HWND old = s.input.capture;
     if (!old)
         return true;
-    s.capture = nullptr;
-    if (s.tracker.kind != FrameTracker::Kind::None)
+    s.input.capture = nullptr;
+    if (s.input.tracker.kind != FrameTracker::Kind::None)
         CancelTracker();
     if (Window* o = FromHandle(old))
         Send(o, WM_CAPTURECHANGED, 0, 0);
@@ -281,7 +281,7 @@ bool ReleaseCapture()
 
 HWND GetCapture()
 {
-    return S().capture;
+    return S().input.capture;
 }
 
 bool EnableWindow(HWND hwnd, bool enable)
@@ -297,9 +297,9 @@ bool EnableWindow(HWND hwnd, bool enable)
         w->style &= ~WS_DISABLED;
     } else {
         w->style |= WS_DISABLED;
-        if (Window* f = FromHandle(s.focus); f && IsDescendant(w, f))
+        if (Window* f = FromHandle(s.input.focus); f && IsDescendant(w, f))
             SetFocus(nullptr);
-        if (Window* c = FromHandle(s.capture); c && IsDescendant(w, c))
+        if (Window* c = FromHandle(s.input.capture); c && IsDescendant(w, c))
             ReleaseCapture();
     }
     if ((w = FromHandle(hwnd)))
@@ -319,7 +319,7 @@ bool TrackMouseEvent(TRACKMOUSEEVENT* tme)
         return false;
     auto& s = S();
     bool nonClient = tme->dwFlags & TME_NONCLIENT;
-    MouseLeaveTrack& slot = nonClient ? s.ncTrack : s.clientTrack;
+    MouseLeaveTrack& slot = nonClient ? s.input.ncTrack : s.input.clientTrack;
     if (tme->dwFlags & TME_QUERY) {
         tme->hwndTrack = slot.hwnd;
         tme->dwFlags = slot.hwnd ? (TME_LEAVE | (nonClient ? TME_NONCLIENT : 0)) : 0;
@@ -335,8 +335,8 @@ bool TrackMouseEvent(TRACKMOUSEEVENT* tme)
     }
     if (!(tme->dwFlags & TME_LEAVE))
         return true; // hover tracking is not provided
-    bool inside = s.mouseWindow == tme->hwndTrack &&
-                  (nonClient ? (s.mouseHit != HTCLIENT && s.mouseHit != HTNOWHERE) : s.mouseHit == HTCLIENT);
+    bool inside = s.input.mouseWindow == tme->hwndTrack &&
+                  (nonClient ? (s.input.mouseHit != HTCLIENT && s.input.mouseHit != HTNOWHERE) : s.input.mouseHit == HTCLIENT);
     if (!inside) {
         if (slot.hwnd == tme->hwndTrack)
             slot.hwnd = nullptr;

@@ -11,25 +11,23 @@ namespace detail {
 
 namespace {
 
-int running = 0;
-
 void Sweep()
 {
-    if (running == 0)
-        std::erase_if(S().hooks, [](const Hook& h) { return h.proc == nullptr; });
+    if (S().hooks.running == 0)
+        std::erase_if(S().hooks.list, [](const Hook& h) { return h.proc == nullptr; });
 }
 
 LRESULT CallFrom(std::size_t start, int kind, int code, WPARAM wParam, LPARAM lParam)
 {
-    auto& hooks = S().hooks;
+    auto& hooks = S().hooks.list;
     for (std::size_t i = start; i < hooks.size(); ++i) {
         if (hooks[i].kind != kind || !hooks[i].proc)
             continue;
         HOOKPROC proc = hooks[i].proc;
-        ++running;
+        ++S().hooks.running;
         CalloutScope scope;
         LRESULT r = proc(code, wParam, lParam);
-        --running;
+        --S().hooks.running;
         Sweep();
         return r;
     }
@@ -40,7 +38,7 @@ LRESULT CallFrom(std::size_t start, int kind, int code, WPARAM wParam, LPARAM lP
 
 bool HasHooks(int kind)
 {
-    return std::any_of(S().hooks.begin(), S().hooks.end(), [kind](const Hook& h) { return h.kind == kind && h.proc; });
+    return std::any_of(S().hooks.list.begin(), S().hooks.list.end(), [kind](const Hook& h) { return h.kind == kind && h.proc; });
 }
 
 LRESULT CallHooks(int kind, int code, WPARAM wParam, LPARAM lParam)
@@ -57,15 +55,15 @@ HHOOK SetWindowsHookEx(int idHook, HOOKPROC proc, HINSTANCE, DWORD threadId)
     auto& s = S();
     if (!proc || (idHook != WH_MOUSE && idHook != WH_CBT) || (threadId != 0 && threadId != s.uiThreadId))
         return nullptr;
-    Hook hook{reinterpret_cast<HHOOK>(s.nextHook), idHook, proc};
-    s.nextHook += 4;
-    s.hooks.insert(s.hooks.begin(), hook);
+    Hook hook{reinterpret_cast<HHOOK>(s.hooks.nextHook), idHook, proc};
+    s.hooks.nextHook += 4;
+    s.hooks.list.insert(s.hooks.list.begin(), hook);
     return hook.handle;
 }
 
 bool UnhookWindowsHookEx(HHOOK hook)
 {
-    auto& hooks = S().hooks;
+    auto& hooks = S().hooks.list;
     auto it = std::find_if(hooks.begin(), hooks.end(), [hook](const Hook& h) { return h.handle == hook && h.proc; });
     if (it == hooks.end())
         return false;
@@ -76,7 +74,7 @@ bool UnhookWindowsHookEx(HHOOK hook)
 
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam)
 {
-    auto& hooks = S().hooks;
+    auto& hooks = S().hooks.list;
     auto it = std::find_if(hooks.begin(), hooks.end(), [hook](const Hook& h) { return h.handle == hook; });
     if (it == hooks.end())
         return 0;

@@ -12,8 +12,6 @@ namespace detail {
 
 namespace {
 
-
-
 UINT ButtonMessage(InputEvent::Kind kind, MouseButton button, bool client, bool doubleClickClass)
 {
     int b = button == MouseButton::Left ? 0 : button == MouseButton::Right ? 1 : 2;
@@ -39,21 +37,9 @@ UINT ButtonVk(MouseButton button)
     return button == MouseButton::Left ? VK_LBUTTON : button == MouseButton::Right ? VK_RBUTTON : VK_MBUTTON;
 }
 
-WPARAM MouseKeys()
-{
-    auto& k = S().keys;
-    WPARAM w = 0;
-    if (k[VK_LBUTTON] & 0x80) w |= MK_LBUTTON;
-    if (k[VK_RBUTTON] & 0x80) w |= MK_RBUTTON;
-    if (k[VK_MBUTTON] & 0x80) w |= MK_MBUTTON;
-    if (k[VK_SHIFT] & 0x80) w |= MK_SHIFT;
-    if (k[VK_CONTROL] & 0x80) w |= MK_CONTROL;
-    return w;
-}
-
 void SetKey(UINT vk, bool down)
 {
-    BYTE& k = S().keys[vk & 0xFF];
+    BYTE& k = S().input.keys[vk & 0xFF];
     if (down) {
         if (!(k & 0x80))
             k ^= 1;
@@ -81,23 +67,23 @@ bool IsMouse(const InputEvent& e)
 InputResult ConvertKey(MSG* out, HWND filter, UINT min, UINT max, bool remove)
 {
     auto& s = S();
-    const InputEvent& e = s.input.front();
+    const InputEvent& e = s.input.events.front();
     bool down = e.kind == InputEvent::Kind::KeyDown;
-    HWND target = s.focus ? s.focus : s.active;
+    HWND target = s.input.focus ? s.input.focus : s.input.active;
     Window* w = FromHandle(target);
     if (!w || !IsEnabledDeep(w) || !IsEnabledDeep(TopLevelOf(w))) {
         if (!remove)
             return InputResult::None;
         SetKey(e.vk, down);
-        s.input.pop_front();
+        s.input.events.pop_front();
         return InputResult::Retry;
     }
-    bool alt = (s.keys[VK_MENU] & 0x80) || e.vk == VK_MENU;
-    bool sys = (alt && !(s.keys[VK_CONTROL] & 0x80)) || e.vk == VK_F10;
-    if (!s.focus)
+    bool alt = (s.input.keys[VK_MENU] & 0x80) || e.vk == VK_MENU;
+    bool sys = (alt && !(s.input.keys[VK_CONTROL] & 0x80)) || e.vk == VK_F10;
+    if (!s.input.focus)
         sys = true; // keys go to the active window as system keys when nothing has the focus
     UINT message = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
-    bool wasDown = s.keys[e.vk & 0xFF] & 0x80;
+    bool wasDown = s.input.keys[e.vk & 0xFF] & 0x80;
     LPARAM lParam = 1 | (alt ? (1 << 29) : 0) | (wasDown ? (1 << 30) : 0) | (down ? 0 : LPARAM(0xC0000000u));
     MSG msg{target, message, WPARAM(e.vk), lParam, e.time, e.pt};
     if (!MessageMatches(msg, filter, min, max))
@@ -106,10 +92,10 @@ InputResult ConvertKey(MSG* out, HWND filter, UINT min, UINT max, bool remove)
     if (remove) {
         SetKey(e.vk, down);
         if (down) {
-            s.lastKeyVk = e.vk;
-            s.lastKeyText = e.text;
+            s.input.lastKeyVk = e.vk;
+            s.input.lastKeyText = e.text;
         }
-        s.input.pop_front();
+        s.input.events.pop_front();
     }
     return InputResult::Message;
 }
@@ -117,15 +103,15 @@ InputResult ConvertKey(MSG* out, HWND filter, UINT min, UINT max, bool remove)
 InputResult ConvertMouse(MSG* out, HWND filter, UINT min, UINT max, bool remove)
 {
     auto& s = S();
-    InputEvent e = s.input.front();
+    InputEvent e = s.input.events.front();
     using K = InputEvent::Kind;
 
-    if (s.tracker.kind != FrameTracker::Kind::None) {
+    if (s.input.tracker.kind != FrameTracker::Kind::None) {
         if (!remove)
             return InputResult::None;
-        s.input.pop_front();
+        s.input.events.pop_front();
         UpdateKeysForMouse(e);
-        s.cursor = e.pt;
+        s.input.cursor = e.pt;
         TrackerHandlesInput(e);
         return InputResult::Retry;
     }
@@ -133,8 +119,8 @@ InputResult ConvertMouse(MSG* out, HWND filter, UINT min, UINT max, bool remove)
     HWND target = nullptr;
     LRESULT hit = HTNOWHERE;
     HWND under = nullptr;
-    if (Window* c = FromHandle(s.capture)) {
-        target = s.capture;
+    if (Window* c = FromHandle(s.input.capture)) {
+        target = s.input.capture;
         hit = HTCLIENT;
         POINT co = ClientOriginScreen(c);
         under = Bounds(co.x, co.y, c->client.Width(), c->client.Height()).Contains(e.pt) ? target : nullptr;
@@ -146,17 +132,17 @@ InputResult ConvertMouse(MSG* out, HWND filter, UINT min, UINT max, bool remove)
     if (remove) {
         if (ProcessPendingMouseLeave(e.pt, under, hit))
             return InputResult::Retry; // the leave notice goes first
-        s.mouseWindow = under;
-        s.mouseHit = hit;
+        s.input.mouseWindow = under;
+        s.input.mouseHit = hit;
     }
 
     Window* w = FromHandle(target);
     if (!w || hit == HTERROR) {
         if (!remove)
             return InputResult::None;
-        s.input.pop_front();
+        s.input.events.pop_front();
         UpdateKeysForMouse(e);
-        s.cursor = e.pt;
+        s.input.cursor = e.pt;
         if (w && e.kind == K::MouseMove)
             Send(w, WM_SETCURSOR, WPARAM(target), MAKELPARAM(int(hit), WM_MOUSEMOVE));
         else if (!w && e.kind == K::MouseMove)
@@ -175,10 +161,10 @@ InputResult ConvertMouse(MSG* out, HWND filter, UINT min, UINT max, bool remove)
         message = ButtonMessage(e.kind, e.button, client, dblClass);
 
     // The key state the message reports includes this event's own button.
-    auto keysBefore = s.keys;
+    auto keysBefore = s.input.keys;
     UpdateKeysForMouse(e);
     WPARAM keys = MouseKeys();
-    s.keys = keysBefore;
+    s.input.keys = keysBefore;
 
     MSG msg{target, message, 0, 0, e.time, e.pt};
     if (message == WM_MOUSEWHEEL) {
@@ -199,9 +185,9 @@ InputResult ConvertMouse(MSG* out, HWND filter, UINT min, UINT max, bool remove)
         return InputResult::Message;
     }
 
-    s.input.pop_front();
+    s.input.events.pop_front();
     UpdateKeysForMouse(e);
-    s.cursor = e.pt;
+    s.input.cursor = e.pt;
 
     MOUSEHOOKSTRUCT mhs{e.pt, target, UINT(hit), 0};
     if (CallHooks(WH_MOUSE, HC_ACTION, WPARAM(message), LPARAM(&mhs)) != 0)
@@ -209,14 +195,14 @@ InputResult ConvertMouse(MSG* out, HWND filter, UINT min, UINT max, bool remove)
     bool press = e.kind == K::ButtonDown || e.kind == K::DoubleClick;
     if (!FromHandle(target))
         return InputResult::Retry;
-    if ((e.kind == K::MouseMove || press) && !s.capture) {
+    if ((e.kind == K::MouseMove || press) && !s.input.capture) {
         Send(FromHandle(target), WM_SETCURSOR, WPARAM(target), MAKELPARAM(int(hit), message));
         if (!(w = FromHandle(target)))
             return InputResult::Retry;
     }
-    if (press && !s.capture) {
+    if (press && !s.input.capture) {
         Window* top = TopLevelOf(w);
-        if (s.active != top->hwnd && !(top->exStyle & WS_EX_NOACTIVATE) && !IsMessageOnly(top)) {
+        if (s.input.active != top->hwnd && !(top->exStyle & WS_EX_NOACTIVATE) && !IsMessageOnly(top)) {
             HWND topHandle = top->hwnd;
             LRESULT answer = Send(w, WM_MOUSEACTIVATE, WPARAM(topHandle), MAKELPARAM(int(hit), message));
             if ((answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) && FromHandle(topHandle))
@@ -233,15 +219,27 @@ InputResult ConvertMouse(MSG* out, HWND filter, UINT min, UINT max, bool remove)
 
 } // namespace
 
+WPARAM MouseKeys()
+{
+    auto& k = S().input.keys;
+    WPARAM w = 0;
+    if (k[VK_LBUTTON] & 0x80) w |= MK_LBUTTON;
+    if (k[VK_RBUTTON] & 0x80) w |= MK_RBUTTON;
+    if (k[VK_MBUTTON] & 0x80) w |= MK_MBUTTON;
+    if (k[VK_SHIFT] & 0x80) w |= MK_SHIFT;
+    if (k[VK_CONTROL] & 0x80) w |= MK_CONTROL;
+    return w;
+}
+
 InputResult ConvertNextInput(MSG* out, HWND filter, UINT min, UINT max, bool remove)
 {
     auto& s = S();
-    while (!s.input.empty()) {
-        InputEvent& e = s.input.front();
+    while (!s.input.events.empty()) {
+        InputEvent& e = s.input.events.front();
         switch (e.kind) {
         case InputEvent::Kind::CloseRequest: {
             HWND h = e.surface;
-            s.input.pop_front();
+            s.input.events.pop_front();
             if (FromHandle(h))
                 PostMessage(h, WM_SYSCOMMAND, SC_CLOSE, 0);
             return InputResult::Retry;
@@ -249,11 +247,11 @@ InputResult ConvertNextInput(MSG* out, HWND filter, UINT min, UINT max, bool rem
         case InputEvent::Kind::AppActivate: {
             HWND h = e.surface;
             bool active = e.active;
-            s.input.pop_front();
+            s.input.events.pop_front();
             if (active) {
                 if (Window* w = FromHandle(h))
                     ActivateWindow(TopLevelOf(w), WA_ACTIVE, true);
-            } else if (s.active) {
+            } else if (s.input.active) {
                 SetActiveWindow(nullptr);
             }
             return InputResult::Retry;
@@ -263,7 +261,7 @@ InputResult ConvertNextInput(MSG* out, HWND filter, UINT min, UINT max, bool rem
         default:
             if (IsMouse(e))
                 return ConvertMouse(out, filter, min, max, remove);
-            s.input.pop_front();
+            s.input.events.pop_front();
             break;
         }
     }
@@ -281,12 +279,12 @@ void QueueInputEvent(InputEvent event)
     auto& s = S();
     if (event.time == 0)
         event.time = GetTickCount();
-    if (event.kind == InputEvent::Kind::MouseMove && !s.input.empty() &&
-        s.input.back().kind == InputEvent::Kind::MouseMove) {
-        s.input.back() = event;
+    if (event.kind == InputEvent::Kind::MouseMove && !s.input.events.empty() &&
+        s.input.events.back().kind == InputEvent::Kind::MouseMove) {
+        s.input.events.back() = event;
         return;
     }
-    s.input.push_back(std::move(event));
+    s.input.events.push_back(std::move(event));
 }
 
 } // namespace platform

@@ -24,8 +24,8 @@ bool MessageMatches(const MSG& m, HWND filter, UINT min, UINT max)
 void DropInputFor(HWND hwnd)
 {
     auto& s = S();
-    std::lock_guard lock(s.postedMutex);
-    std::erase_if(s.posted, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
+    std::lock_guard lock(s.queue.postedMutex);
+    std::erase_if(s.queue.posted, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
 }
 
 namespace {
@@ -35,24 +35,24 @@ void Stamp(MSG* msg)
     auto& s = S();
     if (msg->time == 0)
         msg->time = GetTickCount();
-    s.lastMessageTime = msg->time;
-    s.lastMessagePos = DWORD(MAKELPARAM(s.cursor.x, s.cursor.y));
-    msg->pt = s.cursor;
+    s.queue.lastMessageTime = msg->time;
+    s.queue.lastMessagePos = DWORD(MAKELPARAM(s.input.cursor.x, s.input.cursor.y));
+    msg->pt = s.input.cursor;
 }
 
 bool TakePosted(MSG* msg, HWND filter, UINT min, UINT max, bool remove)
 {
     auto& s = S();
-    std::lock_guard lock(s.postedMutex);
-    for (auto it = s.posted.begin(); it != s.posted.end();) {
+    std::lock_guard lock(s.queue.postedMutex);
+    for (auto it = s.queue.posted.begin(); it != s.queue.posted.end();) {
         if (it->hwnd && !FromHandle(it->hwnd)) {
-            it = s.posted.erase(it);
+            it = s.queue.posted.erase(it);
             continue;
         }
         if (MessageMatches(*it, filter, min, max)) {
             *msg = *it;
             if (remove)
-                s.posted.erase(it);
+                s.queue.posted.erase(it);
             return true;
         }
         ++it;
@@ -63,12 +63,12 @@ bool TakePosted(MSG* msg, HWND filter, UINT min, UINT max, bool remove)
 bool TakeQuit(MSG* msg, bool remove)
 {
     auto& s = S();
-    std::lock_guard lock(s.postedMutex);
-    if (!s.quitPosted)
+    std::lock_guard lock(s.queue.postedMutex);
+    if (!s.queue.quitPosted)
         return false;
-    *msg = MSG{nullptr, WM_QUIT, WPARAM(s.quitCode), 0, 0, {}};
+    *msg = MSG{nullptr, WM_QUIT, WPARAM(s.queue.quitCode), 0, 0, {}};
     if (remove)
-        s.quitPosted = false;
+        s.queue.quitPosted = false;
     return true;
 }
 
@@ -106,7 +106,7 @@ BOOL PeekInternal(MSG* msg, HWND filter, UINT min, UINT max, UINT removeFlags)
             Stamp(msg);
             return TRUE;
         }
-        if (!S().screenshotPath.empty() && !HasPendingPaint()) {
+        if (!S().compositor.screenshotPath.empty() && !HasPendingPaint()) {
             MaybeTakeScreenshot();
             continue;
         }
@@ -126,7 +126,7 @@ LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     if (hwnd == HWND_BROADCAST) {
         std::vector<HWND> tops;
-        for (Window* w : S().desktop->children)
+        for (Window* w : S().tree.desktop->children)
             tops.push_back(w->hwnd);
         for (HWND h : tops)
             if (Window* w = FromHandle(h))
@@ -144,7 +144,7 @@ bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (!ui)
             return false;
         std::vector<HWND> tops;
-        for (Window* w : s.desktop->children)
+        for (Window* w : s.tree.desktop->children)
             tops.push_back(w->hwnd);
         for (HWND h : tops)
             PostMessage(h, msg, wParam, lParam);
@@ -153,8 +153,8 @@ bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     if (ui && hwnd && !FromHandle(hwnd))
         return false;
     {
-        std::lock_guard lock(s.postedMutex);
-        s.posted.push_back(MSG{hwnd, msg, wParam, lParam, 0, {}});
+        std::lock_guard lock(s.queue.postedMutex);
+        s.queue.posted.push_back(MSG{hwnd, msg, wParam, lParam, 0, {}});
     }
     if (!ui) {
         if (Backend* b = s.backend.get())
@@ -174,9 +174,9 @@ void PostQuitMessage(int exitCode)
 {
     auto& s = S();
     {
-        std::lock_guard lock(s.postedMutex);
-        s.quitPosted = true;
-        s.quitCode = exitCode;
+        std::lock_guard lock(s.queue.postedMutex);
+        s.queue.quitPosted = true;
+        s.queue.quitCode = exitCode;
     }
     if (!OnUiThread())
         if (Backend* b = s.backend.get())
@@ -215,7 +215,7 @@ LRESULT DispatchMessage(const MSG* msg)
     auto& s = S();
     if (msg->message == WM_TIMER && msg->lParam) {
         auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
-        for (const Timer& t : s.timers) {
+        for (const Timer& t : s.timers.list) {
             if (t.hwnd == msg->hwnd && t.id == UINT_PTR(msg->wParam) && t.proc == proc) {
                 CalloutScope scope;
                 proc(msg->hwnd, WM_TIMER, UINT_PTR(msg->wParam), GetTickCount());
@@ -244,9 +244,9 @@ bool TranslateMessage(const MSG* msg)
         return false;
     auto& s = S();
     String text;
-    if (UINT(msg->wParam) == s.lastKeyVk && !s.lastKeyText.empty()) {
-        text = s.lastKeyText;
-        s.lastKeyText.clear();
+    if (UINT(msg->wParam) == s.input.lastKeyVk && !s.input.lastKeyText.empty()) {
+        text = s.input.lastKeyText;
+        s.input.lastKeyText.clear();
     } else {
         switch (msg->wParam) {
         case VK_RETURN: text = u"\r"; break;
@@ -269,12 +269,12 @@ bool InSendMessage()
 
 DWORD GetMessagePos()
 {
-    return S().lastMessagePos;
+    return S().queue.lastMessagePos;
 }
 
 DWORD GetMessageTime()
 {
-    return S().lastMessageTime;
+    return S().queue.lastMessageTime;
 }
 
 DWORD GetTickCount()
@@ -286,7 +286,7 @@ short GetKeyState(int vk)
 {
     if (vk < 0 || vk > 255)
         return 0;
-    BYTE k = S().keys[std::size_t(vk)];
+    BYTE k = S().input.keys[std::size_t(vk)];
     return short(((k & 0x80) ? 0x8000 : 0) | (k & 1));
 }
 

@@ -2,6 +2,8 @@
 // the address a web view was sent to is kept here, so the virtual screen can answer it too.
 #include "platform/window/NativeChild.h"
 
+#include "platform/core/PlatformState.h"
+
 #include "platform/window/Message.h"
 #include "platform/window/WebView.h"
 #include "platform/window/Window.h"
@@ -14,8 +16,7 @@ namespace {
 
 std::map<HWND, String>& Addresses()
 {
-    static std::map<HWND, String> addresses;
-    return addresses;
+    return detail::S().webViewAddresses;
 }
 
 LRESULT HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool webView)

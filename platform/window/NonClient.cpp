@@ -35,7 +35,7 @@ void FrameChanged(Window* w)
 {
     if (!(w->client == RECT{0, 0, w->Width(), w->Height()})) {
         w->ncDirty = true;
-        S().maybePaint = true;
+        S().queue.maybePaint = true;
     }
 }
 
@@ -150,7 +150,7 @@ LRESULT DefaultNcMouse(Window* w, UINT msg, WPARAM hitParam, POINT screen)
             DefaultFrame frame(InfoFor(w, WindowRectScreen(w)));
             if (!frame.IsButtonEnabled(hit))
                 return 0;
-            s.tracker = FrameTracker{FrameTracker::Kind::Button, hwnd, screen, w->rect, hit};
+            s.input.tracker = FrameTracker{FrameTracker::Kind::Button, hwnd, screen, w->rect, hit};
             w->pressedButton = hit;
             FrameChanged(w);
             SetCapture(hwnd);
@@ -184,11 +184,11 @@ void DefaultSysCommand(Window* w, WPARAM cmd, LPARAM lParam)
     case SC_MOVE: {
         if (w->style & (WS_MAXIMIZE | WS_MINIMIZE))
             break;
-        POINT start = lParam ? POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)} : s.cursor;
+        POINT start = lParam ? POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)} : s.input.cursor;
         Send(w, WM_ENTERSIZEMOVE, 0, 0);
         if (!(w = FromHandle(hwnd)))
             break;
-        s.tracker = FrameTracker{FrameTracker::Kind::Move, hwnd, start, w->rect, HTCAPTION};
+        s.input.tracker = FrameTracker{FrameTracker::Kind::Move, hwnd, start, w->rect, HTCAPTION};
         SetCapture(hwnd);
         break;
     }
@@ -199,8 +199,8 @@ void DefaultSysCommand(Window* w, WPARAM cmd, LPARAM lParam)
 void CancelTracker()
 {
     auto& s = S();
-    FrameTracker t = s.tracker;
-    s.tracker = FrameTracker{};
+    FrameTracker t = s.input.tracker;
+    s.input.tracker = FrameTracker{};
     if (Window* w = FromHandle(t.hwnd)) {
         if (t.kind == FrameTracker::Kind::Button && w->pressedButton != HTNOWHERE) {
             w->pressedButton = HTNOWHERE;
@@ -214,10 +214,10 @@ void CancelTracker()
 bool TrackerHandlesInput(const InputEvent& e)
 {
     auto& s = S();
-    FrameTracker t = s.tracker;
+    FrameTracker t = s.input.tracker;
     Window* w = FromHandle(t.hwnd);
     if (!w) {
-        s.tracker = FrameTracker{};
+        s.input.tracker = FrameTracker{};
         return false;
     }
     bool leftUp = e.kind == InputEvent::Kind::ButtonUp && e.button == MouseButton::Left;
@@ -230,7 +230,7 @@ bool TrackerHandlesInput(const InputEvent& e)
                 SetWindowPos(t.hwnd, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         if (leftUp) {
-            s.tracker = FrameTracker{};
+            s.input.tracker = FrameTracker{};
             ReleaseCapture();
             if ((w = FromHandle(t.hwnd)))
                 Send(w, WM_EXITSIZEMOVE, 0, 0);
@@ -245,7 +245,7 @@ bool TrackerHandlesInput(const InputEvent& e)
         FrameChanged(w);
     }
     if (leftUp) {
-        s.tracker = FrameTracker{};
+        s.input.tracker = FrameTracker{};
         w->pressedButton = HTNOWHERE;
         FrameChanged(w);
         ReleaseCapture();

@@ -11,21 +11,14 @@ namespace detail {
 
 namespace {
 
-struct DcInfo {
-    HWND hwnd = nullptr;
-    HWND topLevel = nullptr;
-};
-
 std::unordered_map<HDC, DcInfo>& Dcs()
 {
-    static std::unordered_map<HDC, DcInfo> dcs;
-    return dcs;
+    return S().dcs.dcs;
 }
 
 Bitmap& ScratchTarget()
 {
-    static Bitmap bitmap(1, 1);
-    return bitmap;
+    return S().dcs.scratch;
 }
 
 bool NeedsPaint(const Window* w)
@@ -209,7 +202,7 @@ void InvalidateInternal(Window* w, const Region* rgn, UINT flags)
         }
         if ((flags & RDW_FRAME) && HasNonClient(w) && (whole || !rgn->Subtracted(Region(clientLocal)).IsEmpty()))
             w->ncDirty = true;
-        S().maybePaint = true;
+        S().queue.maybePaint = true;
     } else if (flags & RDW_VALIDATE) {
         if (whole)
             w->update = Region();
@@ -222,7 +215,7 @@ void InvalidateInternal(Window* w, const Region* rgn, UINT flags)
     }
     if (flags & RDW_INTERNALPAINT) {
         w->internalPaint = true;
-        S().maybePaint = true;
+        S().queue.maybePaint = true;
     }
     if (flags & RDW_NOINTERNALPAINT)
         w->internalPaint = false;
@@ -265,14 +258,14 @@ void InvalidateParentArea(Window* parent, const RECT& rectInParentClient)
 Window* FindWindowToPaint(Window* filter)
 {
     auto& s = S();
-    if (!s.maybePaint)
+    if (!s.queue.maybePaint)
         return nullptr;
     if (filter)
         return SearchPaint(filter);
-    for (Window* top : s.desktop->children)
+    for (Window* top : s.tree.desktop->children)
         if (Window* found = SearchPaint(top))
             return found;
-    s.maybePaint = false;
+    s.queue.maybePaint = false;
     return nullptr;
 }
 
@@ -335,7 +328,7 @@ bool RedrawWindow(HWND hwnd, const RECT* rect, HRGN rgn, UINT flags)
     auto& s = S();
     if (!hwnd) {
         std::vector<HWND> tops;
-        for (Window* w : s.desktop->children)
+        for (Window* w : s.tree.desktop->children)
             tops.push_back(w->hwnd);
         for (HWND h : tops)
             RedrawWindow(h, nullptr, nullptr, flags | RDW_ALLCHILDREN | RDW_FRAME);

@@ -32,7 +32,7 @@ bool TimerMatches(const Timer& t, HWND filter)
 
 void TimersOfWindowDie(HWND hwnd)
 {
-    std::erase_if(S().timers, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
+    std::erase_if(S().timers.list, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
 }
 
 std::optional<MSG> NextDueTimer(HWND filter, UINT min, UINT max, bool remove)
@@ -40,11 +40,11 @@ std::optional<MSG> NextDueTimer(HWND filter, UINT min, UINT max, bool remove)
     auto& s = S();
     if ((min || max) && (WM_TIMER < min || WM_TIMER > max))
         return std::nullopt;
-    if (s.timers.empty())
+    if (s.timers.list.empty())
         return std::nullopt;
     DWORD now = GetTickCount();
     Timer* best = nullptr;
-    for (Timer& t : s.timers) {
+    for (Timer& t : s.timers.list) {
         if (Remaining(t.due, now) > 0 || !TimerMatches(t, filter))
             continue;
         if (!best || Remaining(t.due, now) < Remaining(best->due, now))
@@ -61,11 +61,11 @@ std::optional<MSG> NextDueTimer(HWND filter, UINT min, UINT max, bool remove)
 DWORD MillisecondsToNextTimer()
 {
     auto& s = S();
-    if (s.timers.empty())
+    if (s.timers.list.empty())
         return INFINITE;
     DWORD now = GetTickCount();
     int best = INT_MAX;
-    for (const Timer& t : s.timers)
+    for (const Timer& t : s.timers.list)
         best = std::min(best, std::max(0, Remaining(t.due, now)));
     return DWORD(best);
 }
@@ -82,7 +82,7 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc)
     elapse = std::clamp<UINT>(elapse, USER_TIMER_MINIMUM, 0x7FFFFFFF);
     DWORD due = GetTickCount() + elapse;
     if (!hwnd && id) {
-        for (Timer& t : s.timers) {
+        for (Timer& t : s.timers.list) {
             if (!t.hwnd && t.id == id) {
                 t.elapse = elapse;
                 t.proc = proc;
@@ -92,7 +92,7 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc)
         }
     }
     if (hwnd) {
-        for (Timer& t : s.timers) {
+        for (Timer& t : s.timers.list) {
             if (t.hwnd == hwnd && t.id == id) {
                 t.elapse = elapse;
                 t.proc = proc;
@@ -101,15 +101,15 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc)
             }
         }
     } else {
-        id = s.nextThreadTimerId++;
+        id = s.timers.nextThreadTimerId++;
     }
-    s.timers.push_back(Timer{hwnd, id, elapse, proc, due, false});
+    s.timers.list.push_back(Timer{hwnd, id, elapse, proc, due, false});
     return id ? id : 1;
 }
 
 bool KillTimer(HWND hwnd, UINT_PTR id)
 {
-    auto& timers = S().timers;
+    auto& timers = S().timers.list;
     auto it = std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
     if (it == timers.end())
         return false;

@@ -73,7 +73,7 @@ bool WindowContainsScreenPoint(const Window* w, POINT screen)
 
 void NormalizeTopLevelOrder()
 {
-    auto& list = S().desktop->children;
+    auto& list = S().tree.desktop->children;
     // Owned windows of a top-most window are top-most too.
     for (bool again = true; again;) {
         again = false;
@@ -111,7 +111,7 @@ void NormalizeTopLevelOrder()
 void SyncSurfaceStacking()
 {
     std::vector<HWND> order;
-    for (Window* w : S().desktop->children)
+    for (Window* w : S().tree.desktop->children)
         order.push_back(w->hwnd);
     TheBackend().StackSurfaces(order);
 }
@@ -121,7 +121,7 @@ namespace {
 std::vector<HWND> OwnedWindowsOf(HWND owner)
 {
     std::vector<HWND> out;
-    for (Window* w : S().desktop->children)
+    for (Window* w : S().tree.desktop->children)
         if (w->owner == owner)
             out.push_back(w->hwnd);
     return out;
@@ -319,11 +319,11 @@ void ApplyPos(PosJob& job)
     if (flags & SWP_HIDEWINDOW) {
         job.hid = true;
         auto& s = S();
-        if (Window* f = FromHandle(s.focus); f && IsDescendant(w, f) && !topLevel)
+        if (Window* f = FromHandle(s.input.focus); f && IsDescendant(w, f) && !topLevel)
             SetFocus(w->parent && !IsDesktop(w->parent) ? w->parent->hwnd : nullptr);
-        if (Window* c = FromHandle(s.capture); c && IsDescendant(w, c))
+        if (Window* c = FromHandle(s.input.capture); c && IsDescendant(w, c))
             ReleaseCapture();
-        if (FromHandle(job.hwnd) && topLevel && s.active == job.hwnd)
+        if (FromHandle(job.hwnd) && topLevel && s.input.active == job.hwnd)
             ActivateNextAfter(w);
     }
 
@@ -343,7 +343,7 @@ void EndPos(PosJob& job)
         return;
     UINT flags = job.wp.flags;
     if (IsTopLevel(w) && !IsMessageOnly(w) && !(flags & SWP_NOACTIVATE) && !job.hid && (w->style & WS_VISIBLE) &&
-        !(w->exStyle & WS_EX_NOACTIVATE) && S().active != job.hwnd) {
+        !(w->exStyle & WS_EX_NOACTIVATE) && S().input.active != job.hwnd) {
         ActivateWindow(w, WA_ACTIVE, false);
         if (!(w = FromHandle(job.hwnd)))
             return;
@@ -367,7 +367,7 @@ void Minimize(Window* w, bool activateNext)
         TheBackend().SetSurfaceMinimized(hwnd, true);
     SetWindowPos(hwnd, nullptr, -32000, -32000, 160, 28,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_FRAMECHANGED);
-    if ((w = FromHandle(hwnd)) && activateNext && S().active == hwnd)
+    if ((w = FromHandle(hwnd)) && activateNext && S().input.active == hwnd)
         ActivateNextAfter(w);
 }
 
@@ -451,7 +451,7 @@ Hit Descend(Window* w, POINT screen)
 std::pair<HWND, LRESULT> HitTestScreen(POINT screen)
 {
     std::vector<HWND> tops;
-    for (Window* w : S().desktop->children)
+    for (Window* w : S().tree.desktop->children)
         tops.push_back(w->hwnd);
     for (HWND h : tops) {
         Window* w = FromHandle(h);
@@ -684,8 +684,8 @@ bool ClientToScreen(HWND hwnd, POINT* p)
 
 int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count)
 {
-    Window* f = from ? FromHandle(from) : S().desktop.get();
-    Window* t = to ? FromHandle(to) : S().desktop.get();
+    Window* f = from ? FromHandle(from) : S().tree.desktop.get();
+    Window* t = to ? FromHandle(to) : S().tree.desktop.get();
     if (!f || !t)
         return 0;
     POINT a = ClientOriginScreen(f), b = ClientOriginScreen(t);

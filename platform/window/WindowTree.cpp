@@ -5,8 +5,6 @@
 #include "platform/window/Paint.h"
 
 #include <algorithm>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 namespace platform {
 namespace detail {
@@ -33,20 +31,13 @@ std::unique_ptr<Window> MakeRootWindow(HWND handle, DWORD style)
 
 } // namespace
 
-State& S()
+WindowTree::WindowTree()
 {
-    static State* state = [] {
-        auto* s = new State;
-        s->uiThread = std::this_thread::get_id();
-        s->uiThreadId = DWORD(::syscall(SYS_gettid));
-        s->desktop = MakeRootWindow(reinterpret_cast<HWND>(s->nextHandle), WS_VISIBLE | WS_CLIPCHILDREN);
-        s->nextHandle += 4;
-        s->messageRoot = MakeRootWindow(reinterpret_cast<HWND>(s->nextHandle), 0);
-        s->nextHandle += 4;
-        s->handles[s->desktop->hwnd] = s->desktop.get();
-        return s;
-    }();
-    return *state;
+    desktop = MakeRootWindow(reinterpret_cast<HWND>(nextHandle), WS_VISIBLE | WS_CLIPCHILDREN);
+    nextHandle += 4;
+    messageRoot = MakeRootWindow(reinterpret_cast<HWND>(nextHandle), 0);
+    nextHandle += 4;
+    handles[desktop->hwnd] = desktop.get();
 }
 
 bool OnUiThread()
@@ -59,19 +50,19 @@ Window* FromHandle(HWND hwnd)
     if (!hwnd)
         return nullptr;
     auto& s = S();
-    auto it = s.handles.find(hwnd);
-    return it == s.handles.end() ? nullptr : it->second;
+    auto it = s.tree.handles.find(hwnd);
+    return it == s.tree.handles.end() ? nullptr : it->second;
 }
 
 bool IsDesktop(const Window* w)
 {
-    return w == S().desktop.get();
+    return w == S().tree.desktop.get();
 }
 
 bool IsMessageOnly(const Window* w)
 {
     for (; w; w = w->parent)
-        if (w == S().messageRoot.get())
+        if (w == S().tree.messageRoot.get())
             return true;
     return false;
 }
@@ -110,8 +101,8 @@ bool IsDescendant(const Window* ancestor, const Window* w)
     return false;
 }
 
-CalloutScope::CalloutScope() { ++S().callouts; }
-CalloutScope::~CalloutScope() { --S().callouts; }
+CalloutScope::CalloutScope() { ++S().tree.callouts; }
+CalloutScope::~CalloutScope() { --S().tree.callouts; }
 
 LRESULT Send(Window* w, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -124,8 +115,8 @@ LRESULT Send(Window* w, UINT msg, WPARAM wParam, LPARAM lParam)
 void CollectGarbage()
 {
     auto& s = S();
-    if (s.callouts == 0)
-        s.graveyard.clear();
+    if (s.tree.callouts == 0)
+        s.tree.graveyard.clear();
 }
 
 namespace {
@@ -133,8 +124,8 @@ namespace {
 std::shared_ptr<WindowClass> FindClass(StringView name)
 {
     auto& s = S();
-    auto it = s.classes.find(LowerAscii(name));
-    return it == s.classes.end() ? nullptr : it->second;
+    auto it = s.tree.classes.find(LowerAscii(name));
+    return it == s.tree.classes.end() ? nullptr : it->second;
 }
 
 void Link(Window* parent, Window* w, HWND insertAfter)
@@ -194,7 +185,7 @@ void FreeWindow(Window* w)
     ReleaseStateOf(w); // WM_NCDESTROY handlers may have set focus or capture again
     TimersOfWindowDie(w->hwnd);
     DropInputFor(w->hwnd);
-    if (s.tracker.hwnd == w->hwnd)
+    if (s.input.tracker.hwnd == w->hwnd)
         CancelTracker();
     if (IsTopLevel(w) && !IsMessageOnly(w)) {
         ForgetTopLevel(w);
@@ -208,14 +199,14 @@ void FreeWindow(Window* w)
     w->dead = true;
     if (w->cls)
         --w->cls->windows;
-    s.handles.erase(w->hwnd);
-    for (Window* t : s.desktop->children)
+    s.tree.handles.erase(w->hwnd);
+    for (Window* t : s.tree.desktop->children)
         if (t->owner == w->hwnd)
             t->owner = nullptr;
-    auto it = std::find_if(s.owned.begin(), s.owned.end(), [w](const auto& p) { return p.get() == w; });
-    if (it != s.owned.end()) {
-        s.graveyard.push_back(std::move(*it));
-        s.owned.erase(it);
+    auto it = std::find_if(s.tree.owned.begin(), s.tree.owned.end(), [w](const auto& p) { return p.get() == w; });
+    if (it != s.tree.owned.end()) {
+        s.tree.graveyard.push_back(std::move(*it));
+        s.tree.owned.erase(it);
     }
 }
 
@@ -226,19 +217,19 @@ void ResetWindowSystem()
     auto& s = S();
     CancelTracker();
     std::vector<HWND> all;
-    for (Window* w : s.desktop->children)
+    for (Window* w : s.tree.desktop->children)
         all.push_back(w->hwnd);
-    for (Window* w : s.messageRoot->children)
+    for (Window* w : s.tree.messageRoot->children)
         all.push_back(w->hwnd);
     for (HWND h : all)
         DestroyWindow(h);
     // Anything that refused to die (a hook answering non-zero) goes without messages.
-    while (!s.desktop->children.empty())
-        FreeWindow(s.desktop->children.front());
-    while (!s.messageRoot->children.empty())
-        FreeWindow(s.messageRoot->children.front());
-    s.focus = s.active = s.capture = nullptr;
-    s.appActive = false;
+    while (!s.tree.desktop->children.empty())
+        FreeWindow(s.tree.desktop->children.front());
+    while (!s.tree.messageRoot->children.empty())
+        FreeWindow(s.tree.messageRoot->children.front());
+    s.input.focus = s.input.active = s.input.capture = nullptr;
+    s.input.appActive = false;
 }
 
 } // namespace detail
@@ -251,22 +242,22 @@ ATOM RegisterClass(const WNDCLASS& wc)
     if (wc.lpszClassName.empty() || !wc.lpfnWndProc)
         return 0;
     String key = LowerAscii(wc.lpszClassName);
-    if (s.classes.count(key))
+    if (s.tree.classes.count(key))
         return 0;
     auto cls = std::make_shared<WindowClass>();
     cls->wc = wc;
-    cls->atom = s.nextAtom++;
-    s.classes[key] = cls;
+    cls->atom = s.tree.nextAtom++;
+    s.tree.classes[key] = cls;
     return cls->atom;
 }
 
 bool UnregisterClass(StringView className, HINSTANCE)
 {
     auto& s = S();
-    auto it = s.classes.find(LowerAscii(className));
-    if (it == s.classes.end() || it->second->windows > 0)
+    auto it = s.tree.classes.find(LowerAscii(className));
+    if (it == s.tree.classes.end() || it->second->windows > 0)
         return false;
-    s.classes.erase(it);
+    s.tree.classes.erase(it);
     return true;
 }
 
@@ -304,14 +295,14 @@ HWND CreateWindowEx(DWORD exStyle, StringView className, StringView windowName, 
     Window* parentWindow = nullptr;
     HWND owner = nullptr;
     if (parent == HWND_MESSAGE) {
-        parentWindow = s.messageRoot.get();
+        parentWindow = s.tree.messageRoot.get();
         style &= ~WS_VISIBLE;
     } else if (style & WS_CHILD) {
         parentWindow = FromHandle(parent);
         if (!parentWindow)
             return nullptr;
     } else {
-        parentWindow = s.desktop.get();
+        parentWindow = s.tree.desktop.get();
         if (parent) {
             Window* o = FromHandle(parent);
             if (!o)
@@ -328,8 +319,7 @@ HWND CreateWindowEx(DWORD exStyle, StringView className, StringView windowName, 
             style |= WS_CAPTION;
     }
     if (x == CW_USEDEFAULT) {
-        static int cascade = 0;
-        x = y = topLevel && !(style & WS_POPUP) ? 40 + 26 * (cascade++ % 8) : 0;
+        x = y = topLevel && !(style & WS_POPUP) ? 40 + 26 * (S().tree.cascade++ % 8) : 0;
     }
     if (width == CW_USEDEFAULT) {
         width = topLevel && !(style & WS_POPUP) ? 640 : 0;
@@ -354,8 +344,8 @@ HWND CreateWindowEx(DWORD exStyle, StringView className, StringView windowName, 
 
     auto owned = std::make_unique<Window>();
     Window* w = owned.get();
-    w->hwnd = reinterpret_cast<HWND>(s.nextHandle);
-    s.nextHandle += 4;
+    w->hwnd = reinterpret_cast<HWND>(s.tree.nextHandle);
+    s.tree.nextHandle += 4;
     w->cls = cls;
     w->proc = cls->wc.lpfnWndProc;
     w->style = style & ~WS_VISIBLE;
@@ -364,8 +354,8 @@ HWND CreateWindowEx(DWORD exStyle, StringView className, StringView windowName, 
     w->owner = owner;
     w->iconBig = cls->wc.hIcon;
     ++cls->windows;
-    s.handles[w->hwnd] = w;
-    s.owned.push_back(std::move(owned));
+    s.tree.handles[w->hwnd] = w;
+    s.tree.owned.push_back(std::move(owned));
 
     CBT_CREATEWND cbt{&cs, HWND_TOP};
     if (CallHooks(WH_CBT, HCBT_CREATEWND, WPARAM(w->hwnd), LPARAM(&cbt)) != 0) {
@@ -469,12 +459,12 @@ bool DestroyWindow(HWND hwnd)
 
     if (IsTopLevel(w)) {
         std::vector<HWND> ownedWindows;
-        for (Window* t : S().desktop->children)
+        for (Window* t : S().tree.desktop->children)
             if (t->owner == hwnd)
                 ownedWindows.push_back(t->hwnd);
         for (HWND h : ownedWindows)
             DestroyWindow(h);
-        if (S().active == hwnd)
+        if (S().input.active == hwnd)
             ActivateNextAfter(w);
     }
     if (!(w = FromHandle(hwnd)))
@@ -514,7 +504,7 @@ HWND SetParent(HWND child, HWND newParent)
 {
     Window* w = FromHandle(child);
     auto& s = S();
-    Window* p = newParent ? FromHandle(newParent) : s.desktop.get();
+    Window* p = newParent ? FromHandle(newParent) : s.tree.desktop.get();
     if (!w || !p || IsDesktop(w) || IsDescendant(w, p))
         return nullptr;
     Window* old = w->parent;
@@ -594,7 +584,7 @@ HWND GetAncestor(HWND hwnd, UINT flags)
 
 HWND GetTopWindow(HWND hwnd)
 {
-    Window* w = hwnd ? FromHandle(hwnd) : S().desktop.get();
+    Window* w = hwnd ? FromHandle(hwnd) : S().tree.desktop.get();
     if (!w || w->children.empty())
         return nullptr;
     return w->children.front()->hwnd;
@@ -626,7 +616,7 @@ void CollectDescendants(const Window* w, std::vector<HWND>& out)
 
 bool EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam)
 {
-    Window* p = parent ? FromHandle(parent) : S().desktop.get();
+    Window* p = parent ? FromHandle(parent) : S().tree.desktop.get();
     if (!p || !proc)
         return false;
     std::vector<HWND> list;
@@ -646,7 +636,7 @@ bool EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam)
     if (!proc || (threadId != 0 && threadId != S().uiThreadId))
         return false;
     std::vector<HWND> list;
-    for (Window* w : S().desktop->children)
+    for (Window* w : S().tree.desktop->children)
         list.push_back(w->hwnd);
     for (HWND h : list) {
         if (!FromHandle(h))
@@ -660,7 +650,7 @@ bool EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam)
 
 HWND FindWindow(StringView className, StringView windowName)
 {
-    for (Window* w : S().desktop->children) {
+    for (Window* w : S().tree.desktop->children) {
         if (!className.empty() && (!w->cls || LowerAscii(w->cls->wc.lpszClassName) != LowerAscii(className)))
             continue;
         if (!windowName.empty() && w->text != windowName)
@@ -673,7 +663,7 @@ HWND FindWindow(StringView className, StringView windowName)
 HWND GetDesktopWindow()
 {
     TheBackend();
-    return S().desktop->hwnd;
+    return S().tree.desktop->hwnd;
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId)

@@ -12,9 +12,8 @@
 namespace platform {
 
 // Null when no X display can be opened (DISPLAY unset or unreachable). GTK is started once per
-// process; later backends reuse it. Weak: in a program built without real windows (see
-// platform/CMakeLists.txt) the function's address is null.
-[[gnu::weak]] std::unique_ptr<Backend> CreateGtkBackend();
+// process; later backends reuse it.
+std::unique_ptr<Backend> CreateGtkBackend();
 
 namespace gtk {
 

@@ -84,8 +84,8 @@ private:
 
 namespace headless {
 
-// Destroys every window, clears queues, timers, hooks and input state, and starts a fresh virtual
-// screen (with a virtual clock unless the options say otherwise). Tests call it first.
+// Builds a fresh platform on a fresh virtual screen (with a virtual clock unless the options say
+// otherwise), throwing the last one away with every window of it. Tests call it first.
 HeadlessBackend& Reset(const HeadlessOptions& options = {});
 // The backend in use; throws std::logic_error when it is not the headless one.
 HeadlessBackend& Current();

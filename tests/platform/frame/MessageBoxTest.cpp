@@ -91,12 +91,7 @@ int RunBox(HWND owner, StringView text, UINT type, std::function<void(HWND)> act
 
 class MessageBoxTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        unsetenv("LUMO_HEADLESS_ANSWER");
-        headless::Reset();
-    }
-    void TearDown() override { unsetenv("LUMO_HEADLESS_ANSWER"); }
+    void SetUp() override { headless::Reset(); }
 };
 
 int g_dialogsCreated = 0;
@@ -116,7 +111,7 @@ LRESULT CountDialogs(int code, WPARAM wParam, LPARAM lParam)
 
 TEST_F(MessageBoxTest, HeadlessDefaultAnswerReturnsAtOnceAndLogsOneLine)
 {
-    setenv("LUMO_HEADLESS_ANSWER", "default", 1);
+    AnswerMessageBoxesAtOnce(true);
     g_dialogsCreated = 0;
     g_hook = SetWindowsHookEx(WH_CBT, CountDialogs, nullptr, 0);
 

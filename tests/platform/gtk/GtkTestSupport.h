@@ -102,7 +102,7 @@ protected:
         ASSERT_TRUE(display.Running()) << display.Error();
         std::unique_ptr<Backend> backend = CreateGtkBackend();
         ASSERT_TRUE(backend) << "GTK could not open " << display.Name();
-        SetBackend(std::move(backend));
+        InitPlatform(PlatformOptions{.backend = std::move(backend)});
         gLog.clear();
         gPaint = nullptr;
         gHandler = nullptr;
