@@ -1,4 +1,4 @@
-// Keyboard focus, activation, enabling, mouse capture and mouse-leave tracking.
+// Keyboard focus, activation, enabling and mouse capture.
 #include "platform/window/WindowInternal.h"
 
 #include "platform/window/Hook.h"
@@ -125,25 +125,11 @@ void ReleaseStateOf(Window* w)
     for (auto* track : {&s.input.clientTrack, &s.input.ncTrack})
         if (Window* t = FromHandle(track->hwnd); t && IsDescendant(w, t))
             track->hwnd = nullptr;
+    for (auto* hover : {&s.input.clientHover, &s.input.ncHover})
+        if (Window* t = FromHandle(hover->hwnd); t && IsDescendant(w, t))
+            *hover = {};
     if (Window* m = FromHandle(s.input.mouseWindow); m && IsDescendant(w, m))
         s.input.mouseWindow = nullptr;
-}
-
-bool ProcessPendingMouseLeave(POINT, HWND target, LRESULT hit)
-{
-    auto& s = S();
-    bool posted = false;
-    if (s.input.clientTrack.hwnd && !(target == s.input.clientTrack.hwnd && hit == HTCLIENT)) {
-        HWND h = s.input.clientTrack.hwnd;
-        s.input.clientTrack.hwnd = nullptr;
-        posted = PostMessage(h, WM_MOUSELEAVE, 0, 0) || posted;
-    }
-    if (s.input.ncTrack.hwnd && !(target == s.input.ncTrack.hwnd && hit != HTCLIENT && hit != HTNOWHERE)) {
-        HWND h = s.input.ncTrack.hwnd;
-        s.input.ncTrack.hwnd = nullptr;
-        posted = PostMessage(h, WM_NCMOUSELEAVE, 0, 0) || posted;
-    }
-    return posted;
 }
 
 } // namespace detail
@@ -311,40 +297,6 @@ bool IsWindowEnabled(HWND hwnd)
 {
     Window* w = FromHandle(hwnd);
     return w && !(w->style & WS_DISABLED);
-}
-
-bool TrackMouseEvent(TRACKMOUSEEVENT* tme)
-{
-    if (!tme)
-        return false;
-    auto& s = S();
-    bool nonClient = tme->dwFlags & TME_NONCLIENT;
-    MouseLeaveTrack& slot = nonClient ? s.input.ncTrack : s.input.clientTrack;
-    if (tme->dwFlags & TME_QUERY) {
-        tme->hwndTrack = slot.hwnd;
-        tme->dwFlags = slot.hwnd ? (TME_LEAVE | (nonClient ? TME_NONCLIENT : 0)) : 0;
-        return true;
-    }
-    Window* w = FromHandle(tme->hwndTrack);
-    if (!w)
-        return false;
-    if (tme->dwFlags & TME_CANCEL) {
-        if ((tme->dwFlags & TME_LEAVE) && slot.hwnd == tme->hwndTrack)
-            slot.hwnd = nullptr;
-        return true;
-    }
-    if (!(tme->dwFlags & TME_LEAVE))
-        return true; // hover tracking is not provided
-    bool inside = s.input.mouseWindow == tme->hwndTrack &&
-                  (nonClient ? (s.input.mouseHit != HTCLIENT && s.input.mouseHit != HTNOWHERE) : s.input.mouseHit == HTCLIENT);
-    if (!inside) {
-        if (slot.hwnd == tme->hwndTrack)
-            slot.hwnd = nullptr;
-        PostMessage(tme->hwndTrack, nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
-        return true;
-    }
-    slot.hwnd = tme->hwndTrack;
-    return true;
 }
 
 } // namespace platform

@@ -24,6 +24,13 @@ struct MouseLeaveTrack {
     HWND hwnd = nullptr;
 };
 
+struct HoverTrack {
+    HWND hwnd = nullptr;
+    DWORD time = 0;  // milliseconds the mouse must rest
+    DWORD since = 0; // tick count when it came to rest
+    POINT anchor{};  // screen; moving a few pixels away from it starts the wait again
+};
+
 struct InputState {
     std::deque<InputEvent> events;
     std::array<BYTE, 256> keys{};
@@ -35,6 +42,8 @@ struct InputState {
     LRESULT mouseHit = HTNOWHERE;
     MouseLeaveTrack clientTrack;
     MouseLeaveTrack ncTrack;
+    HoverTrack clientHover;
+    HoverTrack ncHover;
     FrameTracker tracker;
     const CursorId* cursorShape = nullptr;
 

@@ -5,6 +5,8 @@
 #include "platform/window/Message.h"
 #include "platform/window/Paint.h"
 
+#include <algorithm>
+
 namespace platform {
 namespace detail {
 
@@ -72,6 +74,12 @@ bool TakeQuit(MSG* msg, bool remove)
     return true;
 }
 
+// Until the next timer or hover message is due.
+DWORD MillisecondsToWait()
+{
+    return std::min(MillisecondsToNextTimer(), MillisecondsToHover());
+}
+
 BOOL PeekInternal(MSG* msg, HWND filter, UINT min, UINT max, UINT removeFlags)
 {
     if (!OnUiThread() || !msg)
@@ -100,6 +108,8 @@ BOOL PeekInternal(MSG* msg, HWND filter, UINT min, UINT max, UINT removeFlags)
                 return TRUE;
             }
         }
+        if (PostDueHover())
+            continue;
         Compose();
         if (auto timer = NextDueTimer(filter, min, max, remove)) {
             *msg = *timer;
@@ -195,7 +205,7 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax)
     for (;;) {
         if (PeekInternal(msg, hwnd, filterMin, filterMax, PM_REMOVE))
             return msg->message == WM_QUIT ? FALSE : TRUE;
-        TheBackend().WaitForEvents(MillisecondsToNextTimer());
+        TheBackend().WaitForEvents(MillisecondsToWait());
     }
 }
 
@@ -204,7 +214,7 @@ bool WaitMessage()
     MSG msg;
     if (PeekInternal(&msg, nullptr, 0, 0, PM_NOREMOVE))
         return true;
-    TheBackend().WaitForEvents(MillisecondsToNextTimer());
+    TheBackend().WaitForEvents(MillisecondsToWait());
     return true;
 }
 

@@ -89,8 +89,13 @@ void ScreenDamage(const RECT& screenRect);
 void PresentShape(Window* w);
 
 // Input and queue.
-bool ProcessPendingMouseLeave(POINT screen, HWND target, LRESULT hit); // answers whether it posted
-WPARAM MouseKeys(); // MK_* of the buttons and keys down now
+// A mouse event at screen over target: ends tracking that it leaves (answers whether it posted a
+// leave notice) and moves the hover wait along.
+bool ProcessPendingMouseLeave(POINT screen, HWND target, LRESULT hit);
+// Posts the hover message that is due, if one is; answers whether it did.
+bool PostDueHover();
+DWORD MillisecondsToHover(); // INFINITE: no hover is awaited
+WPARAM MouseKeys();          // MK_* of the buttons and keys down now
 void TimersOfWindowDie(HWND hwnd);
 std::optional<MSG> NextDueTimer(HWND filter, UINT min, UINT max, bool remove);
 DWORD MillisecondsToNextTimer();
