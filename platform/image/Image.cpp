@@ -173,17 +173,4 @@ void SavePng(const Bitmap& bitmap, const std::string& path)
     WriteFileAtomically(path, EncodePng(bitmap));
 }
 
-Bitmap ToSkinBitmap(DecodedImage image)
-{
-    bool keepsAlpha = (image.format == ImageFormat::Bmp && image.bitsPerPixel == 32) ||
-                      (image.format == ImageFormat::Png && image.hasAlpha);
-    if (keepsAlpha)
-        return std::move(image.bitmap);
-    constexpr PixelBGRA fuchsia = MakePixel(255, 0, 255, 0);
-    PixelBGRA* p = image.bitmap.Data();
-    for (std::size_t i = 0, n = std::size_t(image.bitmap.Width()) * std::size_t(image.bitmap.Height()); i < n; ++i)
-        p[i] = (p[i] & 0x00FFFFFFu) == fuchsia ? fuchsia : (p[i] | 0xFF000000u);
-    return std::move(image.bitmap);
-}
-
 } // namespace platform

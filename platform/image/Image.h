@@ -43,8 +43,4 @@ std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap);
 void SaveBmp(const Bitmap& bitmap, const std::string& path);
 void SavePng(const Bitmap& bitmap, const std::string& path);
 
-// The skin engine's view of a picture: a 32-bit bitmap as is; any other picture gets alpha 255,
-// except pure fuchsia pixels, which get alpha 0.
-Bitmap ToSkinBitmap(DecodedImage image);
-
 } // namespace platform
