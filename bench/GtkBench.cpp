@@ -7,6 +7,7 @@
 #include "platform/window/Window.h"
 #include "platform/backend/gtk/GtkBackend.h"
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/core/Platform.h"
 
 #include <benchmark/benchmark.h>
 

@@ -13,6 +13,7 @@
 #include "platform/window/WebView.h"
 #include "platform/window/Window.h"
 #include "platform/backend/gtk/GtkBackend.h"
+#include "platform/core/Platform.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
