@@ -1,7 +1,7 @@
 #include "app/StartupProxy.h"
 
-#include "platform/Types.h"
-#include "platform/WebViewProxy.h"
+#include "platform/core/Types.h"
+#include "platform/window/WebViewProxy.h"
 #include "ui/windows/StoredProxy.h"
 
 #include <string_view>

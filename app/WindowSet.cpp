@@ -1,7 +1,6 @@
 #include "app/WindowSet.h"
 
-#include "platform/Message.h"
-#include "platform/Platform.h"
+#include "platform/window/Message.h"
 #include "toolkit/TApplication.h"
 #include "ui/main/TForm1.h"
 #include "ui/windows/TAboutForm.h"
@@ -65,7 +64,6 @@ void DestroyWindowSet(TApplication* application)
 
 int RunWindowSet()
 {
-    platform::InitPlatform();
     TApplication* application = CreateWindowSet();
     int exitCode = RunMessageLoop(application);
     DestroyWindowSet(application);

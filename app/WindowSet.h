@@ -15,7 +15,7 @@ toolkit::TApplication* CreateWindowSet();
 int RunMessageLoop(toolkit::TApplication* application);
 // Destroys the windows, last created first, and the application object.
 void DestroyWindowSet(toolkit::TApplication* application);
-// All of it, with the platform started first; answers the exit code.
+// All of it, on the platform the program started; answers the exit code.
 int RunWindowSet();
 
 } // namespace app

@@ -8,7 +8,7 @@
 #include "engine/CefLib.h"
 #include "engine/CefRef.h"
 #include "engine/TChromium.h"
-#include "platform/Platform.h"
+#include "platform/core/Platform.h"
 #include "ui/main/RequestFilter.h"
 #include "ui/main/TForm1.h"
 

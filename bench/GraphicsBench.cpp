@@ -1,6 +1,6 @@
 // BitBlt of a 659 x 533 picture between two 32-bit bitmaps against one memcpy of the same bytes:
 // the copy path should cost little beyond the memory traffic (goal: at most 1.5 x memcpy).
-#include "platform/Gdi.h"
+#include "platform/graphics/Gdi.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,10 +3,11 @@
 // display (Xvfb), so it runs on a machine without one too.
 #include "tests/platform/gtk/VirtualDisplay.h"
 
-#include "platform/Message.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/Window.h"
 #include "platform/backend/gtk/GtkBackend.h"
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/core/Platform.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,7 +41,7 @@ void BM_GtkPresentFullWindow(benchmark::State& state)
         state.SkipWithError("GTK cannot open the virtual display");
         return;
     }
-    SetBackend(std::move(backend));
+    InitPlatform(PlatformOptions{.backend = std::move(backend)});
     WNDCLASS wc;
     wc.lpfnWndProc = PlainProc;
     wc.hbrBackground = RGB(240, 240, 240);

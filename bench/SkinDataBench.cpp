@@ -5,7 +5,7 @@
 #include "skin/options/SkinLookups.h"
 #include "skin/package/PackageWriter.h"
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include <benchmark/benchmark.h>

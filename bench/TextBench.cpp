@@ -1,5 +1,5 @@
-#include "platform/Font.h"
-#include "platform/Text.h"
+#include "platform/text/Font.h"
+#include "platform/text/Text.h"
 
 #include <benchmark/benchmark.h>
 

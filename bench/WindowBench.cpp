@@ -1,9 +1,9 @@
 // A window of the program's size with 30 child windows: invalidate everything, paint every window
 // (each child fills its client area) and compose the screen.
-#include "platform/Gdi.h"
-#include "platform/Message.h"
-#include "platform/Paint.h"
-#include "platform/Window.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/window/Message.h"
+#include "platform/window/Paint.h"
+#include "platform/window/Window.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include <benchmark/benchmark.h>

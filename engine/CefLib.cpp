@@ -1,7 +1,7 @@
 #include "engine/CefLib.h"
 
 #include "engine/TInternalApp.h"
-#include "platform/LastError.h"
+#include "platform/system/LastError.h"
 
 #include <cfenv>
 

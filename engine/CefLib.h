@@ -4,7 +4,7 @@
 
 #include "engine/CefTypes.h"
 #include "engine/capi/cef_entry_points.h"
-#include "platform/DynamicLibrary.h"
+#include "platform/system/DynamicLibrary.h"
 #include "toolkit/Exception.h"
 
 namespace engine {

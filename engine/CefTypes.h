@@ -3,7 +3,7 @@
 
 #include "engine/CefRef.h"
 #include "engine/capi/cef_objects.h"
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace engine {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/capi/cef_types.h"
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace engine {
 

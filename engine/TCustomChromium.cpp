@@ -2,9 +2,9 @@
 
 #include "engine/CefLib.h"
 #include "engine/TCustomClientHandler.h"
-#include "platform/Message.h"
-#include "platform/NativeChild.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/NativeChild.h"
+#include "platform/window/Window.h"
 
 namespace engine {
 

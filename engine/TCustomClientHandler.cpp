@@ -1,7 +1,7 @@
 #include "engine/TCustomClientHandler.h"
 
 #include "engine/CefLib.h"
-#include "platform/Timer.h"
+#include "platform/window/Timer.h"
 
 namespace engine {
 

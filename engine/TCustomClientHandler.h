@@ -7,7 +7,7 @@
 #pragma once
 
 #include "engine/TCustomHandlers.h"
-#include "platform/Timer.h"
+#include "platform/window/Timer.h"
 
 #include <atomic>
 #include <memory>

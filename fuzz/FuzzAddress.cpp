@@ -1,6 +1,6 @@
-// The address fix-up on arbitrary typed text. The fix-up lives in the engine library, whose
-// symbols are hidden, so its source is compiled into this program directly.
-#include "webengine/AddressFixUp.cpp"
+// The address fix-up on arbitrary typed text, the one rule of the system web view and the engine
+// library.
+#include "platform/system/AddressFixUp.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,13 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         schemes.emplace_back(typed.substr(0, newline));
         typed.remove_prefix(newline + 1);
     }
-    std::string once = webengine::FixUpAddress(typed, schemes);
+    std::string once = platform::FixUpAddress(typed, schemes);
     for (char c : once)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             std::abort(); // a control character got through
     if (once.empty() != webengine::Trim(typed).empty())
         std::abort();
-    if (webengine::FixUpAddress(once, schemes) != once)
+    if (platform::FixUpAddress(once, schemes) != once)
         std::abort(); // fixing up an address must leave it alone
     return 0;
 }

@@ -1,6 +1,6 @@
 // The bitmap reader on arbitrary bytes: it refuses or decodes, and what it decodes survives the
 // writer unchanged.
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,10 +2,10 @@
 // it leaves unchanged must serialise to the same bytes, and edits must reach exactly what they
 // name: no other value changes, no value breaks into new lines, and the text read back from the
 // rewritten file says the same. Now and then the same goes through a real file on disk.
-#include "platform/LastError.h"
-#include "platform/Profile.h"
-#include "platform/ProfileDocument.h"
-#include "platform/StringCompare.h"
+#include "platform/system/LastError.h"
+#include "platform/system/Profile.h"
+#include "platform/system/ProfileDocument.h"
+#include "platform/system/StringCompare.h"
 
 #include <cstdint>
 #include <cstdio>

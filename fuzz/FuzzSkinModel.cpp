@@ -3,7 +3,7 @@
 #include "skin/model/TsSkinModel.h"
 #include "skin/package/TacSkinConvertor.h"
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 
 #include <cstddef>
 #include <cstdint>

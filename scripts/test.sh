@@ -12,6 +12,19 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+echo "== unit test programs again, in random order"
+# No test may lean on what another left behind; a couple of fixed seeds keep failures repeatable.
+for program in build/tests/lumo_*_tests; do
+    case "$program" in *_e2e_tests | *_render_tests) continue ;; esac
+    for seed in 1234 987654; do
+        if ! out=$(cd build && "../$program" --gtest_shuffle --gtest_random_seed="$seed" --gtest_brief=1 2>&1); then
+            echo "$out"
+            echo "$program fails in random order (seed $seed)"
+            exit 1
+        fi
+    done
+done
+
 echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMO_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"

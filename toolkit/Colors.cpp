@@ -1,6 +1,6 @@
 #include "toolkit/Colors.h"
 
-#include "platform/SystemMetrics.h"
+#include "platform/frame/SystemMetrics.h"
 
 namespace toolkit {
 

@@ -1,7 +1,7 @@
 // Colour constants of the UI library and the conversion of system colours to colour values.
 #pragma once
 
-#include "platform/WinUser.h"
+#include "platform/core/WinUser.h"
 #include "toolkit/Types.h"
 
 namespace toolkit {

@@ -1,9 +1,9 @@
 #include "toolkit/ControlLook.h"
 
-#include "platform/Gdi.h"
-#include "platform/Paint.h"
-#include "platform/SystemMetrics.h"
-#include "platform/Text.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/window/Paint.h"
+#include "platform/frame/SystemMetrics.h"
+#include "platform/text/Text.h"
 
 #include <algorithm>
 

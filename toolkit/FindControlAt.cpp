@@ -1,6 +1,6 @@
 #include "toolkit/FindControlAt.h"
 
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 #include "toolkit/TWinControl.h"
 
 namespace toolkit {

@@ -1,10 +1,10 @@
 #include "toolkit/FormTester.h"
 
-#include "platform/Image.h"
-#include "platform/Message.h"
-#include "platform/MessageBox.h"
-#include "platform/Timer.h"
-#include "platform/Window.h"
+#include "platform/image/Image.h"
+#include "platform/window/Message.h"
+#include "platform/frame/MessageBox.h"
+#include "platform/window/Timer.h"
+#include "platform/window/Window.h"
 #include "toolkit/TScreen.h"
 
 namespace toolkit {

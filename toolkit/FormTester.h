@@ -3,7 +3,7 @@
 // screenshots. Each tester starts a fresh virtual screen and application object.
 #pragma once
 
-#include "platform/Bitmap.h"
+#include "platform/core/Bitmap.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "toolkit/Exception.h"
 #include "toolkit/SysUtils.h"

@@ -1,10 +1,9 @@
 #include "toolkit/TApplication.h"
 
-#include "platform/Cursor.h"
-#include "platform/Message.h"
-#include "platform/MessageBox.h"
-#include "platform/Platform.h"
-#include "platform/Timer.h"
+#include "platform/window/Cursor.h"
+#include "platform/window/Message.h"
+#include "platform/frame/MessageBox.h"
+#include "platform/window/Timer.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/TCustomForm.h"
 #include "toolkit/THintWindow.h"
@@ -81,7 +80,8 @@ TApplication::~TApplication()
 
 void TApplication::Initialize()
 {
-    InitPlatform();
+    // The program builds the platform itself, before the application, since only it knows how
+    // its windows are to be shown; nothing is left to do here.
 }
 
 void TApplication::Run()
@@ -183,6 +183,11 @@ void TApplication::HandleCurrentException(TObject* sender)
     }
     Exception e = CurrentExceptionAsException();
     platform::MessageBox(GetActiveWindow(), ReportText(e), ApplicationFileStem(), MB_OK | MB_ICONSTOP);
+}
+
+String TApplication::CurrentExceptionReport()
+{
+    return ReportText(CurrentExceptionAsException());
 }
 
 void TApplication::ShowException(const Exception& e)

@@ -3,7 +3,7 @@
 // (CM_MOUSEENTER / CM_MOUSELEAVE and hints) and reports the exceptions that leave event handlers.
 #pragma once
 
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 #include "toolkit/Exception.h"
 #include "toolkit/TComponent.h"
 #include "toolkit/TIcon.h"
@@ -66,6 +66,8 @@ public:
     void HandleException(TObject* sender);
     // The same without an application object (reported straight away).
     static void HandleCurrentException(TObject* sender);
+    // What either reports of the exception being handled, for where no window can show it.
+    static String CurrentExceptionReport();
     // A message box with the message (a period added when its last character's code is greater
     // than that of "."), the program's title, a stop icon and an OK button.
     void ShowException(const Exception& e);

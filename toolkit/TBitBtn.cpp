@@ -1,6 +1,6 @@
 #include "toolkit/TBitBtn.h"
 
-#include "platform/Text.h"
+#include "platform/text/Text.h"
 #include "toolkit/TButtonGlyph.h"
 
 #include <algorithm>

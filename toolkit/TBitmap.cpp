@@ -1,8 +1,8 @@
 #include "toolkit/TBitmap.h"
 
-#include "platform/Gdi.h"
-#include "platform/Image.h"
-#include "platform/Paths.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/image/Image.h"
+#include "platform/system/Paths.h"
 #include "toolkit/Exception.h"
 #include "toolkit/SysUtils.h"
 

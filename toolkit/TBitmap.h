@@ -3,8 +3,8 @@
 // bitmap leaves out the pixels of its transparent colour (by default that of its bottom-left pixel).
 #pragma once
 
-#include "platform/Bitmap.h"
-#include "platform/DeviceContext.h"
+#include "platform/core/Bitmap.h"
+#include "platform/graphics/DeviceContext.h"
 #include "toolkit/Colors.h"
 #include "toolkit/TCanvas.h"
 #include "toolkit/TGraphic.h"

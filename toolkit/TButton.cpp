@@ -1,7 +1,7 @@
 #include "toolkit/TButton.h"
 
-#include "platform/Text.h"
-#include "platform/Window.h"
+#include "platform/text/Text.h"
+#include "platform/window/Window.h"
 #include "toolkit/TCustomForm.h"
 #include "toolkit/TScreen.h"
 

@@ -1,6 +1,6 @@
 #include "toolkit/TButtonControl.h"
 
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 
 namespace toolkit {
 

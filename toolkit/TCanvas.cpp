@@ -1,8 +1,8 @@
 #include "toolkit/TCanvas.h"
 
-#include "platform/Font.h"
-#include "platform/Gdi.h"
-#include "platform/Text.h"
+#include "platform/text/Font.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/text/Text.h"
 #include "toolkit/TGraphic.h"
 
 #include <cstdlib>

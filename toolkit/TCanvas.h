@@ -2,7 +2,7 @@
 // library. A canvas without a handle draws nothing.
 #pragma once
 
-#include "platform/DeviceContext.h"
+#include "platform/graphics/DeviceContext.h"
 #include "toolkit/TBrush.h"
 #include "toolkit/TFont.h"
 #include "toolkit/TPen.h"

@@ -1,9 +1,9 @@
 #include "toolkit/TComboDropList.h"
 
-#include "platform/Gdi.h"
-#include "platform/Message.h"
-#include "platform/SystemMetrics.h"
-#include "platform/Window.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/window/Message.h"
+#include "platform/frame/SystemMetrics.h"
+#include "platform/window/Window.h"
 #include "toolkit/ControlLook.h"
 #include "toolkit/TCustomComboBox.h"
 #include "toolkit/TCustomForm.h"

@@ -1,8 +1,8 @@
 #include "toolkit/TControl.h"
 
-#include "platform/Message.h"
-#include "platform/Paint.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/Paint.h"
+#include "platform/window/Window.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
 #include "toolkit/TPopupMenu.h"

@@ -1,6 +1,6 @@
 #include "toolkit/TCustomCheckBox.h"
 
-#include "platform/Text.h"
+#include "platform/text/Text.h"
 
 namespace toolkit {
 

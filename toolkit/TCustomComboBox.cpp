@@ -1,8 +1,8 @@
 #include "toolkit/TCustomComboBox.h"
 
-#include "platform/Message.h"
-#include "platform/StringCompare.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/system/StringCompare.h"
+#include "platform/window/Window.h"
 #include "toolkit/ControlLook.h"
 #include "toolkit/TComboDropList.h"
 

@@ -1,13 +1,13 @@
 #include "toolkit/TCustomEdit.h"
 
-#include "platform/Clipboard.h"
-#include "platform/Font.h"
-#include "platform/Gdi.h"
-#include "platform/Message.h"
-#include "platform/Paint.h"
-#include "platform/SystemMetrics.h"
-#include "platform/Timer.h"
-#include "platform/Window.h"
+#include "platform/system/Clipboard.h"
+#include "platform/text/Font.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/window/Message.h"
+#include "platform/window/Paint.h"
+#include "platform/frame/SystemMetrics.h"
+#include "platform/window/Timer.h"
+#include "platform/window/Window.h"
 #include "toolkit/ControlLook.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "toolkit/TCustomForm.h"
 
-#include "platform/Message.h"
-#include "platform/Screen.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/core/Screen.h"
+#include "platform/window/Window.h"
 #include "toolkit/Exception.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TScreen.h"

@@ -1,7 +1,7 @@
 #include "toolkit/TCustomGroupBox.h"
 
-#include "platform/Font.h"
-#include "platform/Text.h"
+#include "platform/text/Font.h"
+#include "platform/text/Text.h"
 #include "toolkit/ControlLook.h"
 
 namespace toolkit {

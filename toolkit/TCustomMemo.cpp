@@ -1,10 +1,10 @@
 #include "toolkit/TCustomMemo.h"
 
-#include "platform/Font.h"
-#include "platform/Gdi.h"
-#include "platform/Message.h"
-#include "platform/SystemMetrics.h"
-#include "platform/Window.h"
+#include "platform/text/Font.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/window/Message.h"
+#include "platform/frame/SystemMetrics.h"
+#include "platform/window/Window.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "toolkit/TCustomPanel.h"
 
-#include "platform/Text.h"
+#include "platform/text/Text.h"
 #include "toolkit/ControlLook.h"
 
 namespace toolkit {

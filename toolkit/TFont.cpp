@@ -1,6 +1,6 @@
 #include "toolkit/TFont.h"
 
-#include "platform/Font.h"
+#include "platform/text/Font.h"
 
 #include <cmath>
 

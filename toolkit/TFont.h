@@ -2,7 +2,7 @@
 // The default is black Tahoma with a character height of 11 pixels (8 points at 96 dots per inch).
 #pragma once
 
-#include "platform/DeviceContext.h"
+#include "platform/graphics/DeviceContext.h"
 #include "toolkit/Colors.h"
 #include "toolkit/TPersistent.h"
 

@@ -1,6 +1,6 @@
 #include "toolkit/TGraphicControl.h"
 
-#include "platform/DeviceContext.h"
+#include "platform/graphics/DeviceContext.h"
 
 namespace toolkit {
 

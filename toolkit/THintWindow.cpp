@@ -1,7 +1,7 @@
 #include "toolkit/THintWindow.h"
 
-#include "platform/Text.h"
-#include "platform/Window.h"
+#include "platform/text/Text.h"
+#include "platform/window/Window.h"
 #include "toolkit/ControlLook.h"
 
 namespace toolkit {

@@ -1,8 +1,8 @@
 // An icon: one 32-bit picture with straight alpha, the form of every window icon.
 #pragma once
 
-#include "platform/Bitmap.h"
-#include "platform/WinUser.h"
+#include "platform/core/Bitmap.h"
+#include "platform/core/WinUser.h"
 #include "toolkit/TGraphic.h"
 
 namespace toolkit {

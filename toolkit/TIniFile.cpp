@@ -1,6 +1,6 @@
 #include "toolkit/TIniFile.h"
 
-#include "platform/Profile.h"
+#include "platform/system/Profile.h"
 #include "toolkit/Exception.h"
 #include "toolkit/SysUtils.h"
 

@@ -1,9 +1,9 @@
 #include "toolkit/TMessageForm.h"
 
-#include "platform/MessageBox.h"
-#include "platform/MessageIcon.h"
-#include "platform/Text.h"
-#include "platform/WinUser.h"
+#include "platform/frame/MessageBox.h"
+#include "platform/frame/MessageIcon.h"
+#include "platform/text/Text.h"
+#include "platform/core/WinUser.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBitmap.h"
 #include "toolkit/TButton.h"

@@ -1,9 +1,9 @@
 #include "toolkit/TPageControl.h"
 
-#include "platform/Font.h"
-#include "platform/Message.h"
-#include "platform/Text.h"
-#include "platform/Window.h"
+#include "platform/text/Font.h"
+#include "platform/window/Message.h"
+#include "platform/text/Text.h"
+#include "platform/window/Window.h"
 #include "toolkit/ControlLook.h"
 #include "toolkit/Exception.h"
 #include "toolkit/SysUtils.h"

@@ -1,9 +1,9 @@
 #include "toolkit/TPopupMenuWindow.h"
 
-#include "platform/Font.h"
-#include "platform/Message.h"
-#include "platform/Screen.h"
-#include "platform/Window.h"
+#include "platform/text/Font.h"
+#include "platform/window/Message.h"
+#include "platform/core/Screen.h"
+#include "platform/window/Window.h"
 #include "toolkit/ControlLook.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TMenuItem.h"

@@ -1,7 +1,7 @@
 #include "toolkit/TScreen.h"
 
-#include "platform/Cursor.h"
-#include "platform/Screen.h"
+#include "platform/window/Cursor.h"
+#include "platform/core/Screen.h"
 #include "toolkit/Exception.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/TCustomForm.h"

@@ -2,7 +2,7 @@
 // cursor that overrides every control's own (crDefault: none).
 #pragma once
 
-#include "platform/WinUser.h"
+#include "platform/core/WinUser.h"
 #include "toolkit/TComponent.h"
 
 #include <vector>

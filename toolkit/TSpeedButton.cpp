@@ -1,6 +1,6 @@
 #include "toolkit/TSpeedButton.h"
 
-#include "platform/Text.h"
+#include "platform/text/Text.h"
 #include "toolkit/ControlLook.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TButtonGlyph.h"

@@ -1,6 +1,6 @@
 #include "toolkit/TStrings.h"
 
-#include "platform/StringCompare.h"
+#include "platform/system/StringCompare.h"
 #include "toolkit/Exception.h"
 #include "toolkit/SysUtils.h"
 

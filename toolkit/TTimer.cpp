@@ -1,6 +1,6 @@
 #include "toolkit/TTimer.h"
 
-#include "platform/Timer.h"
+#include "platform/window/Timer.h"
 #include "toolkit/UtilWindow.h"
 
 namespace toolkit {

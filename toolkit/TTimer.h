@@ -1,7 +1,7 @@
 // A timer component: OnTimer every Interval milliseconds while Enabled, run by the message loop.
 #pragma once
 
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 #include "toolkit/TComponent.h"
 
 namespace toolkit {

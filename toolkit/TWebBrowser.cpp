@@ -1,9 +1,9 @@
 #include "toolkit/TWebBrowser.h"
 
-#include "platform/Message.h"
-#include "platform/NativeChild.h"
-#include "platform/WebView.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/NativeChild.h"
+#include "platform/window/WebView.h"
+#include "platform/window/Window.h"
 
 namespace toolkit {
 

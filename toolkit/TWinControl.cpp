@@ -1,9 +1,9 @@
 #include "toolkit/TWinControl.h"
 
-#include "platform/Cursor.h"
-#include "platform/Gdi.h"
-#include "platform/Message.h"
-#include "platform/Paint.h"
+#include "platform/window/Cursor.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/window/Message.h"
+#include "platform/window/Paint.h"
 #include "toolkit/Exception.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/TApplication.h"

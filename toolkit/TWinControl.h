@@ -4,8 +4,8 @@
 // Enter, Escape) that a focused control does not want.
 #pragma once
 
-#include "platform/DeviceContext.h"
-#include "platform/Window.h"
+#include "platform/graphics/DeviceContext.h"
+#include "platform/window/Window.h"
 #include "toolkit/TControl.h"
 
 #include <vector>

@@ -2,9 +2,9 @@
 // cursor), the keyboard (dialog keys) and focus with the tab order.
 #include "toolkit/TWinControl.h"
 
-#include "platform/Cursor.h"
-#include "platform/Message.h"
-#include "platform/Paint.h"
+#include "platform/window/Cursor.h"
+#include "platform/window/Message.h"
+#include "platform/window/Paint.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
 #include "toolkit/TPopupMenu.h"

@@ -2,7 +2,7 @@
 // UI library's names so that code written against that library reads the same here.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 #include <cstdint>
 #include <functional>

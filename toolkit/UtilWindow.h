@@ -2,7 +2,7 @@
 // such as timers: messages to the window go to the given method.
 #pragma once
 
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 #include "toolkit/Messages.h"
 
 namespace toolkit {

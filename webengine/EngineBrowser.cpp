@@ -2,7 +2,7 @@
 // view's signals turned into the program's load and display callbacks, and browser creation.
 #include "webengine/EngineBrowser.h"
 
-#include "webengine/AddressFixUp.h"
+#include "platform/system/AddressFixUp.h"
 #include "webengine/EngineContext.h"
 #include "webengine/EngineContextMenu.h"
 #include "webengine/EnginePopup.h"
@@ -185,7 +185,7 @@ void EngineBrowser::AnnounceCreated()
 
 void EngineBrowser::LoadUrl(const std::string& typed)
 {
-    std::string url = FixUpAddress(typed, CustomSchemeNames());
+    std::string url = platform::FixUpAddress(typed, CustomSchemeNames());
     if (url.empty() || !view_)
         return;
     SetUrl(url);

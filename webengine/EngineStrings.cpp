@@ -2,7 +2,7 @@
 // multimap containers. Strings own their buffer when their destructor is set.
 #include "engine/capi/cef_entry_points.h"
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -9,8 +9,9 @@
 
 #include "engine/CefLib.h"
 #include "engine/TChromium.h"
-#include "platform/Message.h"
-#include "platform/Platform.h"
+#include "platform/window/Message.h"
+#include "platform/backend/gtk/GtkBackend.h"
+#include "platform/core/Platform.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 #include "ui/main/TForm1.h"
@@ -219,9 +220,12 @@ bool Start()
     std::string png = e2e::TinyPng();
     B().server->ServePrefix("bench.example/img/", [png](const std::string&) { return e2e::Resource{"image/png", png}; });
 
-    ::setenv("LUMO_BACKEND", "gtk", 1);
-    ::unsetenv("LUMO_SCREENSHOT");
-    platform::InitPlatform();
+    std::unique_ptr<platform::Backend> backend = platform::CreateGtkBackend();
+    if (!backend) {
+        B().problem = "GTK cannot open the virtual display";
+        return false;
+    }
+    platform::InitPlatform(platform::PlatformOptions{.backend = std::move(backend)});
     B().application = new toolkit::TApplication(nullptr);
     StartEngineView(B().server->ProxySwitch());
     if (!B().problem.empty())

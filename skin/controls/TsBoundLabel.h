@@ -2,7 +2,7 @@
 // windows leave it off, so only its settings exist for now.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace skin {
 

@@ -3,8 +3,8 @@
 // now it only keeps these values; painting from the section comes with the painting work.
 #pragma once
 
-#include "platform/Types.h"
-#include "platform/WinUser.h"
+#include "platform/core/Types.h"
+#include "platform/core/WinUser.h"
 
 namespace toolkit {
 class TControl;

@@ -1,7 +1,7 @@
 #include "skin/manager/SkinBroadcaster.h"
 
-#include "platform/Message.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/Window.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 // top-level windows; the program replaces the source with its own list.
 #pragma once
 
-#include "platform/Types.h"
-#include "platform/WinUser.h"
+#include "platform/core/Types.h"
+#include "platform/core/WinUser.h"
 
 #include <functional>
 #include <vector>

@@ -5,7 +5,7 @@
 #include "skin/model/TsSkinModel.h"
 #include "skin/package/SkinLocator.h"
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 #include <functional>
 #include <memory>

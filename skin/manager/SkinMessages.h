@@ -2,8 +2,8 @@
 // windows and controls. The command goes in the high word of WParam.
 #pragma once
 
-#include "platform/Types.h"
-#include "platform/WinUser.h"
+#include "platform/core/Types.h"
+#include "platform/core/WinUser.h"
 
 namespace skin {
 

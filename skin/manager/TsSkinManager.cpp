@@ -5,13 +5,13 @@
 #include "skin/package/AsciiText.h"
 #include "skin/package/SkinPaths.h"
 
-#include "platform/Cursor.h"
-#include "platform/Message.h"
-#include "platform/MessageBox.h"
-#include "platform/Paint.h"
-#include "platform/SystemMetrics.h"
-#include "platform/Timer.h"
-#include "platform/Window.h"
+#include "platform/window/Cursor.h"
+#include "platform/window/Message.h"
+#include "platform/frame/MessageBox.h"
+#include "platform/window/Paint.h"
+#include "platform/frame/SystemMetrics.h"
+#include "platform/window/Timer.h"
+#include "platform/window/Window.h"
 
 #include <algorithm>
 #include <cstring>

@@ -8,8 +8,8 @@
 #include "skin/package/SkinLocator.h"
 #include "skin/package/TsStoredSkins.h"
 
-#include "platform/Types.h"
-#include "platform/WinUser.h"
+#include "platform/core/Types.h"
+#include "platform/core/WinUser.h"
 
 #include <array>
 #include <functional>

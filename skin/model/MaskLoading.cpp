@@ -2,10 +2,11 @@
 // external pictures they share.
 #include "skin/model/SkinModelBuilder.h"
 
+#include "skin/model/SkinBitmap.h"
 #include "skin/model/SkinColors.h"
 #include "skin/package/AsciiText.h"
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 
 #include <algorithm>
 
@@ -63,7 +64,7 @@ void SkinModelBuilder::LoadMasterBitmap()
     if (!bytes)
         return;
     try {
-        model_.MasterBitmap = platform::ToSkinBitmap(DecodeByName(name, bytes->View));
+        model_.MasterBitmap = ToSkinBitmap(DecodeByName(name, bytes->View));
     } catch (const std::exception& e) {
         ThrowWithContext(e, globalInfo_, "MASTERBITMAP");
     }
@@ -85,7 +86,7 @@ platform::Bitmap* SkinModelBuilder::LoadExternal(const std::string& upperName, i
             return nullptr;
         platform::DecodedImage decoded = DecodeByName(upperName, bytes->View);
         isPng = decoded.format == platform::ImageFormat::Png;
-        bitmap = std::make_unique<platform::Bitmap>(platform::ToSkinBitmap(std::move(decoded)));
+        bitmap = std::make_unique<platform::Bitmap>(ToSkinBitmap(std::move(decoded)));
     }
     if (isPng && settings_.Brightness <= 0 && model_.CommonSkinData.Version > 7.45 && settings_.DesktopComposition)
         PremultiplyBitmap(*bitmap);

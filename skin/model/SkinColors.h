@@ -2,8 +2,8 @@
 // premultiplication, each written once.
 #pragma once
 
-#include "platform/Bitmap.h"
-#include "platform/Types.h"
+#include "platform/core/Bitmap.h"
+#include "platform/core/Types.h"
 
 namespace skin {
 

@@ -5,8 +5,8 @@
 #include "skin/options/SkinSections.h"
 #include "skin/options/ValueForms.h"
 
-#include "platform/Bitmap.h"
-#include "platform/Types.h"
+#include "platform/core/Bitmap.h"
+#include "platform/core/Types.h"
 
 #include <array>
 #include <cstdint>

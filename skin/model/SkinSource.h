@@ -3,7 +3,7 @@
 
 #include "skin/package/TacSkinConvertor.h"
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "skin/options/SkinLookups.h"
 
-#include "platform/SystemMetrics.h"
+#include "platform/frame/SystemMetrics.h"
 
 namespace skin {
 

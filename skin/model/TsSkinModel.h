@@ -6,7 +6,7 @@
 #include "skin/model/SkinSource.h"
 #include "skin/options/SkinIniFile.h"
 
-#include "platform/Bitmap.h"
+#include "platform/core/Bitmap.h"
 
 #include <array>
 #include <memory>

@@ -2,7 +2,7 @@
 // image forms arrive upper-cased.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 #include <cstdint>
 #include <stdexcept>

@@ -6,7 +6,7 @@
 #include "skin/package/TacSkinConvertor.h"
 #include "skin/package/TsStoredSkins.h"
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "skin/package/AsciiText.h"
 
-#include "platform/Paths.h"
+#include "platform/system/Paths.h"
 
 #include <filesystem>
 

@@ -2,7 +2,7 @@
 // into paths of this system and find files whose names were written on Windows in another case.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 #include <optional>
 #include <string>

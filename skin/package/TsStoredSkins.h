@@ -1,8 +1,8 @@
 // The internal skin catalogue: named skin packages carried inside the program.
 #pragma once
 
-#include "platform/Bitmap.h"
-#include "platform/Types.h"
+#include "platform/core/Bitmap.h"
+#include "platform/core/Types.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 // Runs the program itself on the virtual screen. The program needs its engine library beside it:
 // each test runs a copy of the program in a folder of its own, with or without the test engine.
-#include "platform/Bitmap.h"
-#include "platform/Image.h"
+#include "platform/core/Bitmap.h"
+#include "platform/image/Image.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +21,7 @@ namespace {
 // A fresh folder holding a copy of the program and, when given, an engine library as libcef.so.
 class ProgramFolder {
 public:
+    // engine: a test engine of tests/, "libcef.so" for the real one, or empty for none.
     explicit ProgramFolder(const std::string& engine)
     {
         static int count = 0;
@@ -29,7 +30,9 @@ public:
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         fs::copy_file(LUMO_BINARY_DIR "/lumo-tv-player", dir_ / "lumo-tv-player");
-        if (!engine.empty())
+        if (engine == "libcef.so")
+            fs::copy_file(LUMO_BINARY_DIR "/libcef.so", dir_ / "libcef.so");
+        else if (!engine.empty())
             fs::copy_file(std::string(LUMO_BINARY_DIR "/tests/") + engine, dir_ / "libcef.so");
     }
     ~ProgramFolder() { fs::remove_all(dir_); }
@@ -37,9 +40,18 @@ public:
     // Runs the copy headless; answers the exit code and keeps its standard error.
     int Run(const std::string& environment, const std::string& arguments = "")
     {
-        std::string command = "cd " + dir_.string() + " && env LUMO_BACKEND=headless LUMO_HEADLESS_ANSWER=default " +
-                              environment + " ./lumo-tv-player " + arguments + " >/dev/null 2>" +
-                              (dir_ / "stderr.txt").string();
+        return RunWith("LUMO_BACKEND=headless LUMO_HEADLESS_ANSWER=default " + environment, arguments);
+    }
+    // Runs the copy as a user would start it, with no display to show real windows on.
+    int RunWithoutDisplay(const std::string& environment = "")
+    {
+        return RunWith("-u DISPLAY -u WAYLAND_DISPLAY -u LUMO_BACKEND -u LUMO_SCREENSHOT " + environment);
+    }
+    // The exit code; -1 when the program did not end by itself (a crash, for one).
+    int RunWith(const std::string& environment, const std::string& arguments = "")
+    {
+        std::string command = "cd " + dir_.string() + " && env " + environment + " ./lumo-tv-player " + arguments +
+                              " >/dev/null 2>" + (dir_ / "stderr.txt").string();
         int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -138,5 +150,33 @@ TEST(Program, AsAnEngineSubProcessShowsNothingAndEndsWithZero)
     EXPECT_EQ(record.find("initialize"), std::string::npos);
     EXPECT_EQ(record.find("shutdown"), std::string::npos);
     EXPECT_FALSE(folder.Has("shot.png"));
+    EXPECT_FALSE(folder.Has("Config.ini"));
+}
+
+TEST(Program, WithoutADisplayEndsCleanlyWithOneAndSaysWhy)
+{
+    // With the real engine loaded: the program once crashed here, tearing the engine down from
+    // under its threads on the way out.
+    ProgramFolder folder("libcef.so");
+    EXPECT_EQ(folder.RunWithoutDisplay(), 1);
+    EXPECT_NE(folder.Read("stderr.txt").find("cannot open display"), std::string::npos) << folder.Read("stderr.txt");
+    EXPECT_EQ(folder.RunWithoutDisplay("LUMO_BACKEND=gtk"), 1);
+    EXPECT_NE(folder.Read("stderr.txt").find("cannot open display"), std::string::npos) << folder.Read("stderr.txt");
+    EXPECT_FALSE(folder.Has("Config.ini"));
+
+    // The virtual screen needs no display.
+    std::string shot = folder.Path("shot.png").string();
+    EXPECT_EQ(folder.RunWithoutDisplay("LUMO_BACKEND=headless LUMO_HEADLESS_ANSWER=default LUMO_SCREENSHOT=" + shot), 0)
+        << folder.Read("stderr.txt");
+    EXPECT_TRUE(folder.Has("shot.png"));
+}
+
+TEST(Program, WithoutItsEngineAndWithoutADisplayGivesBothReasons)
+{
+    ProgramFolder folder("");
+    EXPECT_EQ(folder.RunWithoutDisplay(), 1);
+    std::string err = folder.Read("stderr.txt");
+    EXPECT_NE(err.find("126"), std::string::npos) << err;
+    EXPECT_NE(err.find("cannot open display"), std::string::npos) << err;
     EXPECT_FALSE(folder.Has("Config.ini"));
 }

@@ -1,7 +1,7 @@
 #include "assets/art/ProgramArt.h"
 
-#include "platform/Bitmap.h"
-#include "platform/Image.h"
+#include "platform/core/Bitmap.h"
+#include "platform/image/Image.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The binding's loading, gate and shutdown against the test engine library.
 #include "TestEngine.h"
 
-#include "platform/LastError.h"
+#include "platform/system/LastError.h"
 
 #include <gtest/gtest.h>
 

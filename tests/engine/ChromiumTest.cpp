@@ -4,8 +4,8 @@
 
 #include "engine/TChromium.h"
 #include "engine/TCustomClientHandler.h"
-#include "platform/DeviceContext.h"
-#include "platform/Window.h"
+#include "platform/graphics/DeviceContext.h"
+#include "platform/window/Window.h"
 #include "toolkit/Colors.h"
 #include "toolkit/FormTester.h"
 #include "toolkit/TForm.h"

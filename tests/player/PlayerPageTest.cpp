@@ -6,8 +6,8 @@
 #include "../webengine/e2e/EngineSession.h"
 
 #include "engine/CefTypes.h"
-#include "platform/Image.h"
-#include "platform/Window.h"
+#include "platform/image/Image.h"
+#include "platform/window/Window.h"
 #include "platform/backend/gtk/GtkBackend.h"
 #include "toolkit/TPanel.h"
 

@@ -3,8 +3,8 @@
 // reference instead, after a deliberate change of the look.
 #pragma once
 
-#include "platform/Bitmap.h"
-#include "platform/Image.h"
+#include "platform/core/Bitmap.h"
+#include "platform/image/Image.h"
 #include "toolkit/FormTester.h"
 
 #include <gtest/gtest.h>

@@ -6,8 +6,8 @@
 #include "toolkit/TForm.h"
 #include "toolkit/TSpeedButton.h"
 
-#include "platform/Message.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
 

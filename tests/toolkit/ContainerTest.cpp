@@ -9,7 +9,7 @@
 #include "toolkit/TPanel.h"
 #include "toolkit/TTabSheet.h"
 
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "toolkit/TGraphicControl.h"
 #include "toolkit/THintWindow.h"
 
-#include "platform/Cursor.h"
-#include "platform/Window.h"
+#include "platform/window/Cursor.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "toolkit/TMessageForm.h"
 #include "toolkit/TScreen.h"
 
-#include "platform/Message.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "toolkit/TForm.h"
 #include "toolkit/TScreen.h"
 
-#include "platform/Message.h"
-#include "platform/MessageBox.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/frame/MessageBox.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -100,8 +100,8 @@ public:
 
 class FormTest : public testing::Test {
 protected:
-    void SetUp() override { unsetenv("LUMO_HEADLESS_ANSWER"); }
-    void TearDown() override { unsetenv("LUMO_HEADLESS_ANSWER"); }
+    void SetUp() override { platform::AnswerMessageBoxesAtOnce(false); }
+    void TearDown() override { platform::AnswerMessageBoxesAtOnce(false); }
 };
 
 RECT WindowRectOf(TWinControl* c)
@@ -119,7 +119,7 @@ TEST_F(FormTest, FormsAreBuiltLoadedAndCreatedInOrderAndTheFirstIsTheMainForm)
     std::vector<std::u16string> log;
     creationLog = &log;
     tester.App().CreateForm(g_first);
-    setenv("LUMO_HEADLESS_ANSWER", "default", 1);
+    platform::AnswerMessageBoxesAtOnce(true);
     testing::internal::CaptureStderr();
     TThrowingForm* throwing = nullptr;
     tester.App().CreateForm(throwing);
@@ -316,7 +316,7 @@ TEST_F(FormTest, TheErrorReportAddsAPeriodWhenTheLastCharacterIsAboveIt)
         throw Exception(message);
         reachedEnd = true;
     };
-    setenv("LUMO_HEADLESS_ANSWER", "default", 1);
+    platform::AnswerMessageBoxesAtOnce(true);
     const std::vector<std::pair<std::u16string, std::string>> cases = {
         {u"Unable to write to c:\\Config.ini", "Unable to write to c:\\Config.ini."},
         {u"Готово.", "Готово."},

@@ -5,7 +5,7 @@
 #include "toolkit/TIcon.h"
 #include "toolkit/TPicture.h"
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "toolkit/TPopupMenu.h"
 #include "toolkit/TPopupMenuWindow.h"
 
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "toolkit/TComboDropList.h"
 #include "toolkit/TForm.h"
 
-#include "platform/Message.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
 

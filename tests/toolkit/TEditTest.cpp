@@ -3,10 +3,10 @@
 #include "toolkit/TEdit.h"
 #include "toolkit/TForm.h"
 
-#include "platform/Clipboard.h"
-#include "platform/Message.h"
-#include "platform/SystemMetrics.h"
-#include "platform/Window.h"
+#include "platform/system/Clipboard.h"
+#include "platform/window/Message.h"
+#include "platform/frame/SystemMetrics.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
 

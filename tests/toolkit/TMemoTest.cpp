@@ -2,9 +2,9 @@
 #include "toolkit/TForm.h"
 #include "toolkit/TMemo.h"
 
-#include "platform/Clipboard.h"
-#include "platform/Message.h"
-#include "platform/Window.h"
+#include "platform/system/Clipboard.h"
+#include "platform/window/Message.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
 

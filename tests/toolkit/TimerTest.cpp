@@ -1,9 +1,9 @@
 #include "toolkit/FormTester.h"
 #include "toolkit/TTimer.h"
 
-#include <gtest/gtest.h>
+#include "platform/frame/MessageBox.h"
 
-#include <cstdlib>
+#include <gtest/gtest.h>
 
 using namespace toolkit;
 
@@ -39,11 +39,10 @@ TEST(TTimerTest, AnExceptionInTheHandlerIsReportedAndTheTimerGoesOn)
         ++ticks;
         throw EConvertError(u"'x' is not a valid integer value");
     };
-    setenv("LUMO_HEADLESS_ANSWER", "default", 1);
+    platform::AnswerMessageBoxesAtOnce(true);
     testing::internal::CaptureStderr();
     tester.Advance(250);
     std::string log = testing::internal::GetCapturedStderr();
-    unsetenv("LUMO_HEADLESS_ANSWER");
     EXPECT_EQ(ticks, 2);
     EXPECT_EQ(log, std::string("MessageBox: Lumo TV Player: 'x' is not a valid integer value.\n") +
                        "MessageBox: Lumo TV Player: 'x' is not a valid integer value.\n");

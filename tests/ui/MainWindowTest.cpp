@@ -2,7 +2,7 @@
 // geometry and addresses, the nudge counter and the tool buttons.
 #include "MainWindowTester.h"
 
-#include "platform/Paths.h"
+#include "platform/system/Paths.h"
 #include "toolkit/Colors.h"
 #include "ui/main/Sites.h"
 

@@ -2,9 +2,9 @@
 // program builds them on the virtual screen.
 #include "WindowSetTester.h"
 
-#include "platform/Message.h"
-#include "platform/WebView.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/WebView.h"
+#include "platform/window/Window.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "toolkit/Colors.h"
 

@@ -1,7 +1,7 @@
 // The stored proxy on its way to the engine's command line and the web views at start.
 #include "app/StartupProxy.h"
-#include "platform/Types.h"
-#include "platform/WebViewProxy.h"
+#include "platform/core/Types.h"
+#include "platform/window/WebViewProxy.h"
 
 #include <gtest/gtest.h>
 

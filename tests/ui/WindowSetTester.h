@@ -6,7 +6,7 @@
 
 #include "../engine/TestEngine.h"
 
-#include "platform/Paths.h"
+#include "platform/system/Paths.h"
 #include "toolkit/FormTester.h"
 #include "toolkit/TIniFile.h"
 #include "toolkit/TMessageForm.h"

@@ -1,7 +1,8 @@
 // lumo-skin decode: a picture as the skin engine loads it, written as PNG.
 #include "tools/lumo-skin/Command.h"
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
+#include "skin/model/SkinBitmap.h"
 
 namespace lumoskin {
 
@@ -10,7 +11,7 @@ namespace {
 int RunDecode(const std::vector<std::string>& arguments)
 {
     std::vector<std::string> files = Positionals(arguments, 2);
-    platform::Bitmap bitmap = platform::ToSkinBitmap(platform::LoadImageFile(files[0]));
+    platform::Bitmap bitmap = skin::ToSkinBitmap(platform::LoadImageFile(files[0]));
     platform::SavePng(bitmap, files[1]);
     return 0;
 }

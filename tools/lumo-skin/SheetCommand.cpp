@@ -7,10 +7,10 @@
 #include "skin/manager/SkinLoading.h"
 #include "skin/package/InternalSkins.h"
 
-#include "platform/DeviceContext.h"
-#include "platform/Font.h"
-#include "platform/Image.h"
-#include "platform/Text.h"
+#include "platform/graphics/DeviceContext.h"
+#include "platform/text/Font.h"
+#include "platform/image/Image.h"
+#include "platform/text/Text.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,7 +4,7 @@
 
 #include "tools/skingen/Style.h"
 
-#include "platform/Bitmap.h"
+#include "platform/core/Bitmap.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,7 @@
 // The file formats the generator writes: 24-bit Windows bitmaps and baseline JPEG.
 #pragma once
 
-#include "platform/Bitmap.h"
+#include "platform/core/Bitmap.h"
 
 #include <cstdint>
 #include <vector>

@@ -3,7 +3,7 @@
 #include "tools/skingen/Drawing.h"
 #include "tools/skingen/ImageFiles.h"
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 #include "skin/package/PackageWriter.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // The program's embedded pictures (window icon, button glyphs) as bitmaps of the platform.
 #pragma once
 
-#include "platform/Bitmap.h"
+#include "platform/core/Bitmap.h"
 
 #include <string_view>
 

@@ -4,7 +4,7 @@
 // leaves only the page's player visible.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 #include <array>
 #include <string_view>

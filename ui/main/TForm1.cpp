@@ -1,7 +1,7 @@
 #include "ui/main/TForm1.h"
 
 #include "assets/skins/EmbeddedSkins.h"
-#include "platform/Paths.h"
+#include "platform/system/Paths.h"
 #include "skin/package/InternalSkins.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/TBitmap.h"

@@ -1,6 +1,6 @@
 #include "ui/windows/ShellOpen.h"
 
-#include "platform/Shell.h"
+#include "platform/system/Shell.h"
 #include "toolkit/TApplication.h"
 
 namespace ui {

@@ -1,7 +1,7 @@
 #include "ui/windows/TAudioskazkiForm.h"
 
-#include "platform/Message.h"
-#include "platform/Window.h"
+#include "platform/window/Message.h"
+#include "platform/window/Window.h"
 #include "toolkit/FindControlAt.h"
 #include "toolkit/TPopupMenu.h"
 #include "ui/main/Sites.h"

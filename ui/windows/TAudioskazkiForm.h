@@ -5,7 +5,7 @@
 // keeps right clicks away from every system web view of the program.
 #pragma once
 
-#include "platform/Hook.h"
+#include "platform/window/Hook.h"
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsSpeedButton.h"
 #include "toolkit/TForm.h"

@@ -1,7 +1,7 @@
 #include "ui/windows/THelpForm.h"
 
-#include "platform/Paths.h"
-#include "platform/Shell.h"
+#include "platform/system/Paths.h"
+#include "platform/system/Shell.h"
 #include "toolkit/Colors.h"
 #include "ui/main/Sites.h"
 #include "ui/windows/OtherSites.h"

@@ -7,13 +7,13 @@
 // first, and the rest goes on to GTK.
 #include "platform/backend/gtk/GtkBackend.h"
 
-#include "platform/Gdi.h"
-#include "platform/Message.h"
-#include "platform/NativeChild.h"
-#include "platform/WebView.h"
-#include "platform/WebViewProxy.h"
-#include "platform/Window.h"
-#include "platform/WindowInternal.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/window/Message.h"
+#include "platform/window/NativeChild.h"
+#include "platform/window/WebView.h"
+#include "platform/window/WebViewProxy.h"
+#include "platform/window/Window.h"
+#include "platform/window/WindowInternal.h"
 
 #include <cairo-xlib.h>
 #include <gdk/gdkx.h>

@@ -1,20 +1,19 @@
 // Real windows on an X11 display through GTK 3: one undecorated GTK window per top-level window
 // showing its composed picture, X input turned into the platform's input events, and the GLib main
 // context as the message loop's clock and wait, so that GTK widgets (native child hosts and the
-// system web view, see platform/NativeChild.h) run in the same loop as our messages.
+// system web view, see platform/window/NativeChild.h) run in the same loop as our messages.
 #pragma once
 
-#include "platform/Backend.h"
-#include "platform/Bitmap.h"
+#include "platform/core/Backend.h"
+#include "platform/core/Bitmap.h"
 
 #include <memory>
 
 namespace platform {
 
 // Null when no X display can be opened (DISPLAY unset or unreachable). GTK is started once per
-// process; later backends reuse it. Weak: in a program built without real windows (see
-// platform/CMakeLists.txt) the function's address is null.
-[[gnu::weak]] std::unique_ptr<Backend> CreateGtkBackend();
+// process; later backends reuse it.
+std::unique_ptr<Backend> CreateGtkBackend();
 
 namespace gtk {
 

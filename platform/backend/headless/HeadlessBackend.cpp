@@ -1,8 +1,9 @@
 #include "platform/backend/headless/HeadlessBackend.h"
 
-#include "platform/Image.h"
-#include "platform/Message.h"
-#include "platform/WindowInternal.h"
+#include "platform/core/Platform.h"
+#include "platform/image/Image.h"
+#include "platform/window/Message.h"
+#include "platform/window/WindowInternal.h"
 
 #include <chrono>
 #include <stdexcept>
@@ -129,35 +130,7 @@ using namespace detail;
 
 HeadlessBackend& Reset(const HeadlessOptions& options)
 {
-    auto& s = S();
-    for (auto& hook : s.hooks)
-        hook.proc = nullptr;
-    s.hooks.clear();
-    s.timers.clear();
-    ResetWindowSystem();
-    s.classes.clear();
-    {
-        std::lock_guard lock(s.postedMutex);
-        s.posted.clear();
-        s.quitPosted = false;
-        s.quitCode = 0;
-    }
-    s.input.clear();
-    s.keys = {};
-    s.cursor = POINT{};
-    s.lastKeyText.clear();
-    s.lastKeyVk = 0;
-    s.mouseWindow = nullptr;
-    s.mouseHit = HTNOWHERE;
-    s.clientTrack = {};
-    s.ncTrack = {};
-    s.tracker = {};
-    s.cursorShape = nullptr;
-    s.screenDamage.clear();
-    s.maybePaint = false;
-    s.screenshotPath.clear();
-    SetBackend(std::make_unique<HeadlessBackend>(options));
-    CollectGarbage();
+    InitPlatform(PlatformOptions{.backend = std::make_unique<HeadlessBackend>(options)});
     return Current();
 }
 

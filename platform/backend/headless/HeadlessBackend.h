@@ -2,8 +2,8 @@
 // clock that tests advance by hand (the program itself runs it on real time).
 #pragma once
 
-#include "platform/Backend.h"
-#include "platform/Bitmap.h"
+#include "platform/core/Backend.h"
+#include "platform/core/Bitmap.h"
 
 #include <condition_variable>
 #include <map>
@@ -84,8 +84,8 @@ private:
 
 namespace headless {
 
-// Destroys every window, clears queues, timers, hooks and input state, and starts a fresh virtual
-// screen (with a virtual clock unless the options say otherwise). Tests call it first.
+// Builds a fresh platform on a fresh virtual screen (with a virtual clock unless the options say
+// otherwise), throwing the last one away with every window of it. Tests call it first.
 HeadlessBackend& Reset(const HeadlessOptions& options = {});
 // The backend in use; throws std::logic_error when it is not the headless one.
 HeadlessBackend& Current();

@@ -1,9 +1,9 @@
-#include "platform/DefaultFrame.h"
+#include "platform/frame/DefaultFrame.h"
 
-#include "platform/DeviceContext.h"
-#include "platform/Gdi.h"
-#include "platform/Image.h"
-#include "platform/SystemMetrics.h"
+#include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/image/Image.h"
+#include "platform/frame/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 

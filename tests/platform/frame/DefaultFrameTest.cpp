@@ -1,7 +1,7 @@
-#include "platform/DefaultFrame.h"
+#include "platform/frame/DefaultFrame.h"
 
-#include "platform/Gdi.h"
-#include "platform/SystemMetrics.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/frame/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 

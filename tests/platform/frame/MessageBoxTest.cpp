@@ -1,14 +1,14 @@
-#include "platform/MessageBox.h"
+#include "platform/frame/MessageBox.h"
 
-#include "platform/DefaultFrame.h"
-#include "platform/Hook.h"
-#include "platform/Image.h"
-#include "platform/Message.h"
-#include "platform/MessageIcon.h"
-#include "platform/Screen.h"
-#include "platform/SystemMetrics.h"
-#include "platform/Timer.h"
-#include "platform/Window.h"
+#include "platform/frame/DefaultFrame.h"
+#include "platform/window/Hook.h"
+#include "platform/image/Image.h"
+#include "platform/window/Message.h"
+#include "platform/frame/MessageIcon.h"
+#include "platform/core/Screen.h"
+#include "platform/frame/SystemMetrics.h"
+#include "platform/window/Timer.h"
+#include "platform/window/Window.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
@@ -91,12 +91,7 @@ int RunBox(HWND owner, StringView text, UINT type, std::function<void(HWND)> act
 
 class MessageBoxTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        unsetenv("LUMO_HEADLESS_ANSWER");
-        headless::Reset();
-    }
-    void TearDown() override { unsetenv("LUMO_HEADLESS_ANSWER"); }
+    void SetUp() override { headless::Reset(); }
 };
 
 int g_dialogsCreated = 0;
@@ -116,7 +111,7 @@ LRESULT CountDialogs(int code, WPARAM wParam, LPARAM lParam)
 
 TEST_F(MessageBoxTest, HeadlessDefaultAnswerReturnsAtOnceAndLogsOneLine)
 {
-    setenv("LUMO_HEADLESS_ANSWER", "default", 1);
+    AnswerMessageBoxesAtOnce(true);
     g_dialogsCreated = 0;
     g_hook = SetWindowsHookEx(WH_CBT, CountDialogs, nullptr, 0);
 

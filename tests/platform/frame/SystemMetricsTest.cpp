@@ -1,4 +1,4 @@
-#include "platform/SystemMetrics.h"
+#include "platform/frame/SystemMetrics.h"
 
 #include "platform/backend/headless/HeadlessBackend.h"
 

@@ -1,5 +1,5 @@
-#include "platform/DeviceContext.h"
-#include "platform/Gdi.h"
+#include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/Gdi.h"
 
 #include "GraphicsTestUtil.h"
 

@@ -1,4 +1,4 @@
-#include "platform/Gdi.h"
+#include "platform/graphics/Gdi.h"
 
 #include "GraphicsTestUtil.h"
 

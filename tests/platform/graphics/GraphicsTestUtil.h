@@ -1,8 +1,8 @@
 // Small helpers for pixel-exact checks on tiny bitmaps.
 #pragma once
 
-#include "platform/Bitmap.h"
-#include "platform/Region.h"
+#include "platform/core/Bitmap.h"
+#include "platform/graphics/Region.h"
 
 #include <functional>
 #include <string>

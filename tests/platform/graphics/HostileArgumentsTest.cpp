@@ -1,6 +1,6 @@
 // Every primitive fed extreme arguments: nothing may be written outside the clip (and, under the
 // sanitizer build, outside the bitmap), and nothing may overflow.
-#include "platform/Gdi.h"
+#include "platform/graphics/Gdi.h"
 
 #include "GraphicsTestUtil.h"
 

@@ -1,5 +1,5 @@
-#include "platform/Gdi.h"
-#include "platform/SystemMetrics.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/frame/SystemMetrics.h"
 
 #include "GraphicsTestUtil.h"
 

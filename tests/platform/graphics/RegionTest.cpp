@@ -1,4 +1,4 @@
-#include "platform/Region.h"
+#include "platform/graphics/Region.h"
 
 #include "GraphicsTestUtil.h"
 

@@ -5,14 +5,15 @@
 #include "RealScreen.h"
 #include "VirtualDisplay.h"
 
-#include "platform/Gdi.h"
-#include "platform/Hook.h"
-#include "platform/Message.h"
-#include "platform/NativeChild.h"
-#include "platform/Paint.h"
-#include "platform/WebView.h"
-#include "platform/Window.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/window/Hook.h"
+#include "platform/window/Message.h"
+#include "platform/window/NativeChild.h"
+#include "platform/window/Paint.h"
+#include "platform/window/WebView.h"
+#include "platform/window/Window.h"
 #include "platform/backend/gtk/GtkBackend.h"
+#include "platform/core/Platform.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
@@ -102,7 +103,7 @@ protected:
         ASSERT_TRUE(display.Running()) << display.Error();
         std::unique_ptr<Backend> backend = CreateGtkBackend();
         ASSERT_TRUE(backend) << "GTK could not open " << display.Name();
-        SetBackend(std::move(backend));
+        InitPlatform(PlatformOptions{.backend = std::move(backend)});
         gLog.clear();
         gPaint = nullptr;
         gHandler = nullptr;

@@ -2,11 +2,10 @@
 // the caption, shaped and top-most windows, and how the program chooses its backend.
 #include "GtkTestSupport.h"
 
-#include "platform/Clipboard.h"
-#include "platform/Platform.h"
-#include "platform/Region.h"
-#include "platform/Screen.h"
-#include "platform/Text.h"
+#include "platform/system/Clipboard.h"
+#include "platform/graphics/Region.h"
+#include "platform/core/Screen.h"
+#include "platform/text/Text.h"
 
 namespace gtktest {
 namespace {
@@ -340,40 +339,6 @@ TEST_F(GtkWindowTest, TheScreenIsTheDisplaysScreen)
     EXPECT_EQ(size.cy, 1024);
     RECT work = GetWorkArea();
     EXPECT_FALSE(work.IsEmpty());
-}
-
-TEST(GtkBackendChoice, WithoutADisplayRealWindowsEndTheProgramWithAMessage)
-{
-    // A fresh process for each case: GTK is started once per process.
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            ::unsetenv("DISPLAY");
-            ::unsetenv("WAYLAND_DISPLAY");
-            ::unsetenv("LUMO_SCREENSHOT");
-            ::setenv("LUMO_BACKEND", "gtk", 1);
-            InitPlatform();
-            std::exit(0);
-        },
-        ::testing::ExitedWithCode(1), "cannot open display");
-    EXPECT_EXIT(
-        {
-            ::unsetenv("DISPLAY");
-            ::unsetenv("LUMO_BACKEND");
-            ::unsetenv("LUMO_SCREENSHOT");
-            InitPlatform();
-            std::exit(0);
-        },
-        ::testing::ExitedWithCode(1), "cannot open display");
-    // The virtual screen needs no display.
-    EXPECT_EXIT(
-        {
-            ::unsetenv("DISPLAY");
-            ::setenv("LUMO_BACKEND", "headless", 1);
-            InitPlatform();
-            std::exit(GetScreenSize().cx > 0 ? 3 : 4);
-        },
-        ::testing::ExitedWithCode(3), "");
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 // The native child classes on the virtual screen: they exist, host nothing, and a web view
 // remembers where it was sent.
-#include "platform/NativeChild.h"
-#include "platform/WebView.h"
-#include "platform/Window.h"
+#include "platform/window/NativeChild.h"
+#include "platform/window/WebView.h"
+#include "platform/window/Window.h"
 #include "platform/backend/headless/HeadlessBackend.h"
-#include "webengine/AddressFixUp.h"
+#include "platform/system/AddressFixUp.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ TEST(WebAddress, AnAddressWithoutASchemeIsAnHttpAddress)
     // The engine library's rule: a path is a file, whatever the two are given.
     EXPECT_EQ(NormalizeWebAddress(u"/tmp/x y.html"), u"file:///tmp/x%20y.html");
     for (const char* typed : {"/tmp/x.html", "www.example.org/a", "mailto:a@b", "example.com:abc", "HTTP://A/"})
-        EXPECT_EQ(Utf16ToUtf8(NormalizeWebAddress(Utf8ToUtf16(typed))), webengine::FixUpAddress(typed)) << typed;
+        EXPECT_EQ(Utf16ToUtf8(NormalizeWebAddress(Utf8ToUtf16(typed))), platform::FixUpAddress(typed)) << typed;
 }
 
 TEST(HeadlessNativeChild, TheClassesExistHostNothingAndAWebViewRemembersItsAddress)

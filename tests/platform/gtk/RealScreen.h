@@ -2,8 +2,8 @@
 // events against a deadline, reading pixels back from the X server, and real input via xdotool.
 #pragma once
 
-#include "platform/Bitmap.h"
-#include "platform/Message.h"
+#include "platform/core/Bitmap.h"
+#include "platform/window/Message.h"
 #include "platform/backend/gtk/GtkBackend.h"
 
 #include <chrono>

@@ -2,7 +2,7 @@
 // allocation made through operator new.
 #pragma once
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 #include "tests/support/LargestAllocation.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Loading libraries: the search order, failures with their codes and texts, reference counts.
-#include "platform/DynamicLibrary.h"
-#include "platform/LastError.h"
-#include "platform/Paths.h"
+#include "platform/system/DynamicLibrary.h"
+#include "platform/system/LastError.h"
+#include "platform/system/Paths.h"
 #include "tests/platform/system/SystemTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The last error: one per thread, codes from the system's errno values, the system's texts.
-#include "platform/LastError.h"
+#include "platform/system/LastError.h"
 
 #include <gtest/gtest.h>
 

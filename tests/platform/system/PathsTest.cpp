@@ -1,7 +1,7 @@
 // Windows-written paths: separators, drive letters, letter case, file name parts, listings.
-#include "platform/DynamicLibrary.h"
-#include "platform/LastError.h"
-#include "platform/Paths.h"
+#include "platform/system/DynamicLibrary.h"
+#include "platform/system/LastError.h"
+#include "platform/system/Paths.h"
 #include "tests/platform/system/SystemTestSupport.h"
 
 #include <gtest/gtest.h>

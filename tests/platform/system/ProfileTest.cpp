@@ -1,6 +1,6 @@
 // Reading private profile files.
-#include "platform/LastError.h"
-#include "platform/Profile.h"
+#include "platform/system/LastError.h"
+#include "platform/system/Profile.h"
 #include "tests/platform/system/SystemTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Writing private profile files: creation, edits in place, deletion, failures and atomicity.
-#include "platform/LastError.h"
-#include "platform/Profile.h"
+#include "platform/system/LastError.h"
+#include "platform/system/Profile.h"
 #include "tests/platform/system/SystemTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // ShellExecute: programs started directly with exact arguments, addresses and documents handed to
 // the desktop's handler, failures, and no child left behind.
-#include "platform/LastError.h"
-#include "platform/Shell.h"
+#include "platform/system/LastError.h"
+#include "platform/system/Shell.h"
 #include "tests/platform/system/SystemTestSupport.h"
 
 #include <gtest/gtest.h>

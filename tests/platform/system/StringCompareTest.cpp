@@ -1,5 +1,5 @@
 // Comparing names without regard to case, whatever the process's locale.
-#include "platform/StringCompare.h"
+#include "platform/system/StringCompare.h"
 
 #include <gtest/gtest.h>
 

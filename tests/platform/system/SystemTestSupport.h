@@ -1,7 +1,7 @@
 // Temporary folders, files and environment variables for the system tests.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 #include <cstdlib>
 #include <filesystem>

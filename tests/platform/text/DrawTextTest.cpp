@@ -1,7 +1,7 @@
 #include "TextTestSupport.h"
 
-#include "platform/Gdi.h"
-#include "platform/TextPainter.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/text/TextPainter.h"
 
 #include <gtest/gtest.h>
 

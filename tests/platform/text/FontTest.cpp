@@ -1,7 +1,7 @@
 #include "TextTestSupport.h"
 
-#include "platform/FontCache.h"
-#include "platform/FontFace.h"
+#include "platform/text/FontCache.h"
+#include "platform/text/FontFace.h"
 
 #include <gtest/gtest.h>
 

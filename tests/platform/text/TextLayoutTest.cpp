@@ -1,6 +1,6 @@
 #include "TextTestSupport.h"
 
-#include "platform/TextLayout.h"
+#include "platform/text/TextLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Small bitmaps to draw text on, and what the tests read back from them.
 #pragma once
 
-#include "platform/Bitmap.h"
-#include "platform/DeviceContext.h"
-#include "platform/Font.h"
-#include "platform/Text.h"
+#include "platform/core/Bitmap.h"
+#include "platform/graphics/DeviceContext.h"
+#include "platform/text/Font.h"
+#include "platform/text/Text.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -2,8 +2,8 @@
 // screenshot mode.
 #include "WindowTestSupport.h"
 
-#include "platform/Image.h"
-#include "platform/Platform.h"
+#include "platform/image/Image.h"
+#include "platform/core/Platform.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -151,9 +151,7 @@ TEST_F(NonClientTest, ScreenshotModeWritesThePictureAndEndsTheLoop)
 {
     auto path = std::filesystem::path(LUMO_BINARY_DIR) / "tests" / "window-screenshot.png";
     std::filesystem::remove(path);
-    ::setenv("LUMO_SCREENSHOT", path.c_str(), 1);
-    InitPlatform();
-    ::unsetenv("LUMO_SCREENSHOT");
+    InitPlatform(PlatformOptions{.screenshotPath = path.string()});
     WNDCLASS wc;
     wc.lpfnWndProc = TestProc;
     wc.hbrBackground = RGB(0, 128, 0);

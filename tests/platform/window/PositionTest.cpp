@@ -1,7 +1,7 @@
 // Z-order with the top-most band and owners, SetWindowPos flags, deferred positioning.
 #include "WindowTestSupport.h"
 
-#include "platform/Screen.h"
+#include "platform/core/Screen.h"
 
 namespace windowtest {
 namespace {

@@ -2,14 +2,14 @@
 // per-test handler that may answer messages before DefWindowProc.
 #pragma once
 
-#include "platform/Cursor.h"
-#include "platform/DefaultFrame.h"
-#include "platform/Gdi.h"
-#include "platform/Hook.h"
-#include "platform/Message.h"
-#include "platform/Paint.h"
-#include "platform/Timer.h"
-#include "platform/Window.h"
+#include "platform/window/Cursor.h"
+#include "platform/frame/DefaultFrame.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/window/Hook.h"
+#include "platform/window/Message.h"
+#include "platform/window/Paint.h"
+#include "platform/window/Timer.h"
+#include "platform/window/Window.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

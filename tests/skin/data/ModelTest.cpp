@@ -1,5 +1,6 @@
 #include "ModelTestUtil.h"
 
+#include "skin/model/SkinBitmap.h"
 #include "skin/model/SkinColors.h"
 
 #include <gtest/gtest.h>
@@ -397,7 +398,7 @@ TEST(SkinModelConstants, GlobalValuesAndOuterEffects)
 TEST(SkinModelColors, ZeroAdjustmentsChangeNoPixel)
 {
     auto s = LoadTestSkin(BaseSkin());
-    EXPECT_EQ(s->Model->MasterBitmap, platform::ToSkinBitmap(platform::DecodeBmp(Bmp24(Master()))));
+    EXPECT_EQ(s->Model->MasterBitmap, skin::ToSkinBitmap(platform::DecodeBmp(Bmp24(Master()))));
 }
 
 TEST(SkinModelColors, FormulasOnColours)

@@ -7,7 +7,7 @@
 #include "skin/package/PackageWriter.h"
 #include "skin/package/TacSkinConvertor.h"
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 
 #include <memory>
 #include <string>

@@ -4,10 +4,10 @@
 #include "skin/manager/TsSkinManager.h"
 #include "skin/model/SkinColors.h"
 
-#include "platform/Cursor.h"
-#include "platform/Message.h"
-#include "platform/SystemMetrics.h"
-#include "platform/Window.h"
+#include "platform/window/Cursor.h"
+#include "platform/window/Message.h"
+#include "platform/frame/SystemMetrics.h"
+#include "platform/window/Window.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

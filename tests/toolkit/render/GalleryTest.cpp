@@ -20,7 +20,7 @@
 #include "toolkit/TSpeedButton.h"
 #include "toolkit/TTabSheet.h"
 
-#include "platform/Image.h"
+#include "platform/image/Image.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "../../platform/gtk/VirtualDisplay.h"
 
-#include "platform/DefaultFrame.h"
-#include "platform/Platform.h"
-#include "platform/WinUser.h"
+#include "platform/frame/DefaultFrame.h"
+#include "platform/core/Platform.h"
+#include "platform/core/WinUser.h"
 
 #include <gtest/gtest.h>
 

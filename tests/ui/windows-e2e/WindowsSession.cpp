@@ -2,7 +2,7 @@
 
 #include "app/StartupProxy.h"
 #include "engine/CefLib.h"
-#include "platform/Platform.h"
+#include "platform/core/Platform.h"
 #include "toolkit/TIniFile.h"
 #include "ui/main/TForm1.h"
 #include "ui/windows/TAboutForm.h"

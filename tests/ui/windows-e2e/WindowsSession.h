@@ -9,7 +9,7 @@
 #include "../../platform/gtk/RealScreen.h"
 #include "../../platform/gtk/VirtualDisplay.h"
 
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 #include "toolkit/TApplication.h"
 
 #include <gtest/gtest.h>

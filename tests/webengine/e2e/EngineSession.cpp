@@ -1,8 +1,8 @@
 #include "EngineSession.h"
 
 #include "engine/CefLib.h"
-#include "platform/Message.h"
-#include "platform/Platform.h"
+#include "platform/window/Message.h"
+#include "platform/core/Platform.h"
 #include "platform/backend/gtk/GtkBackend.h"
 #include "toolkit/TApplication.h"
 #include "ui/main/RequestFilter.h"
@@ -48,9 +48,12 @@ public:
             s.problem = "the proxy server could not listen on 127.0.0.1";
             return;
         }
-        ::setenv("LUMO_BACKEND", "gtk", 1);
-        ::unsetenv("LUMO_SCREENSHOT");
-        InitPlatform();
+        std::unique_ptr<platform::Backend> backend = platform::CreateGtkBackend();
+        if (!backend) {
+            s.problem = "GTK could not open " + display.Name();
+            return;
+        }
+        InitPlatform(platform::PlatformOptions{.backend = std::move(backend)});
         s.application = new toolkit::TApplication(nullptr);
 
         // The engine's own switches travel on the command line it is given.

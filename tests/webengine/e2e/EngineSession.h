@@ -10,7 +10,7 @@
 #include "../../platform/gtk/VirtualDisplay.h"
 
 #include "engine/TChromium.h"
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 #include "toolkit/TForm.h"
 
 #include <gtest/gtest.h>
