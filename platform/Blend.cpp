@@ -5,16 +5,13 @@
 
 #include <vector>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace platform {
 
 namespace {
-
-// x / 255 rounded to nearest, exact for 0 <= x <= 255 * 255 (no halves occur: 255 is odd).
-constexpr unsigned Div255(unsigned x)
-{
-    x += 128;
-    return (x + (x >> 8)) >> 8;
-}
 
 // Walks the destination pixels of a scaled copy, nearest neighbour: destination column j of n
 // takes source column floor((2j + 1) * m / (2n)) of m, the one under its centre, counted from the
@@ -47,6 +44,91 @@ void ForEachScaledRow(HDC dst, const Rect64& dstLogical, const Bitmap& source, c
     });
 }
 
+// One row of AlphaBlend: out[i] = BlendPremultiplied(out[i], in[i] | opaque, ca), the same bytes
+// whichever of the functions below computes them.
+using BlendRowFn = void (*)(PixelBGRA* out, const PixelBGRA* in, int count, BYTE ca, PixelBGRA opaque);
+
+void BlendRowPlain(PixelBGRA* out, const PixelBGRA* in, int count, BYTE ca, PixelBGRA opaque)
+{
+    for (int i = 0; i < count; ++i)
+        out[i] = BlendPremultiplied(out[i], in[i] | opaque, ca);
+}
+
+#if defined(__x86_64__)
+// Many pixels at a time, each channel in a 16-bit lane: blue and red of every pixel in one
+// vector, green and alpha in another, so that no lane ever has to move across the pixel. Every
+// product stays below 65536, and round(x / 255) is ((x + 128) * 257) >> 16 there, the same as
+// Div255. A pixel whose source alpha is 0 keeps its destination as the formula says.
+
+[[gnu::target("sse2")]] inline __m128i Div255x8(__m128i x)
+{
+    return _mm_mulhi_epu16(_mm_add_epi16(x, _mm_set1_epi16(128)), _mm_set1_epi16(257));
+}
+
+[[gnu::target("sse2")]] void BlendRowSse2(PixelBGRA* out, const PixelBGRA* in, int count, BYTE ca, PixelBGRA opaque)
+{
+    const __m128i low = _mm_set1_epi32(0x00FF00FF), full = _mm_set1_epi16(255), alphaBits = _mm_set1_epi32(int(0xFF000000u));
+    const __m128i constant = _mm_set1_epi16(short(ca)), solid = _mm_set1_epi32(int(opaque));
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        __m128i s = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i)), solid);
+        __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + i));
+        __m128i clear = _mm_cmpeq_epi32(_mm_and_si128(s, alphaBits), _mm_setzero_si128());
+        __m128i sBr = Div255x8(_mm_mullo_epi16(_mm_and_si128(s, low), constant));
+        __m128i sGa = Div255x8(_mm_mullo_epi16(_mm_srli_epi16(s, 8), constant));
+        __m128i a = _mm_srli_epi32(sGa, 16);
+        __m128i keep = _mm_sub_epi16(full, _mm_or_si128(a, _mm_slli_epi32(a, 16)));
+        __m128i br = _mm_add_epi16(sBr, Div255x8(_mm_mullo_epi16(_mm_and_si128(d, low), keep)));
+        __m128i ga = _mm_add_epi16(sGa, Div255x8(_mm_mullo_epi16(_mm_srli_epi16(d, 8), keep)));
+        __m128i blended = _mm_or_si128(_mm_min_epi16(br, full), _mm_slli_epi16(_mm_min_epi16(ga, full), 8));
+        blended = _mm_or_si128(_mm_and_si128(clear, d), _mm_andnot_si128(clear, blended));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), blended);
+    }
+    BlendRowPlain(out + i, in + i, count - i, ca, opaque);
+}
+
+[[gnu::target("avx2")]] inline __m256i Div255x16(__m256i x)
+{
+    return _mm256_mulhi_epu16(_mm256_add_epi16(x, _mm256_set1_epi16(128)), _mm256_set1_epi16(257));
+}
+
+[[gnu::target("avx2")]] void BlendRowAvx2(PixelBGRA* out, const PixelBGRA* in, int count, BYTE ca, PixelBGRA opaque)
+{
+    const __m256i low = _mm256_set1_epi32(0x00FF00FF), full = _mm256_set1_epi16(255);
+    const __m256i alphaBits = _mm256_set1_epi32(int(0xFF000000u));
+    const __m256i constant = _mm256_set1_epi16(short(ca)), solid = _mm256_set1_epi32(int(opaque));
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        __m256i s = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + i)), solid);
+        __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out + i));
+        __m256i clear = _mm256_cmpeq_epi32(_mm256_and_si256(s, alphaBits), _mm256_setzero_si256());
+        __m256i sBr = Div255x16(_mm256_mullo_epi16(_mm256_and_si256(s, low), constant));
+        __m256i sGa = Div255x16(_mm256_mullo_epi16(_mm256_srli_epi16(s, 8), constant));
+        __m256i a = _mm256_srli_epi32(sGa, 16);
+        __m256i keep = _mm256_sub_epi16(full, _mm256_or_si256(a, _mm256_slli_epi32(a, 16)));
+        __m256i br = _mm256_add_epi16(sBr, Div255x16(_mm256_mullo_epi16(_mm256_and_si256(d, low), keep)));
+        __m256i ga = _mm256_add_epi16(sGa, Div255x16(_mm256_mullo_epi16(_mm256_srli_epi16(d, 8), keep)));
+        __m256i blended = _mm256_or_si256(_mm256_min_epu16(br, full), _mm256_slli_epi16(_mm256_min_epu16(ga, full), 8));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_blendv_epi8(blended, d, clear));
+    }
+    BlendRowSse2(out + i, in + i, count - i, ca, opaque);
+}
+
+BlendRowFn ChooseBlendRow()
+{
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") ? BlendRowAvx2 : BlendRowSse2;
+}
+#else
+BlendRowFn ChooseBlendRow() { return BlendRowPlain; }
+#endif
+
+void BlendRow(PixelBGRA* out, const PixelBGRA* in, int count, BYTE ca, PixelBGRA opaque)
+{
+    static const BlendRowFn fastest = ChooseBlendRow();
+    fastest(out, in, count, ca, opaque);
+}
+
 // A rectangle from a corner and signed extents, and whether it runs backwards.
 Rect64 Normalized(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h)
 {
@@ -54,23 +136,6 @@ Rect64 Normalized(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h
 }
 
 } // namespace
-
-PixelBGRA BlendPremultiplied(PixelBGRA dst, PixelBGRA src, BYTE constantAlpha)
-{
-    // Per channel: src * ca / 255 + dst * (255 - srcA * ca / 255) / 255, each division rounded to
-    // nearest. A fully transparent source leaves the destination exactly as it was, even when its
-    // colour bytes are not the zeros premultiplication implies.
-    const unsigned ca = constantAlpha, sa = PixelA(src);
-    if (sa == 0 || ca == 0)
-        return dst;
-    const unsigned alpha = Div255(sa * ca), keep = 255 - alpha;
-    auto channel = [&](unsigned s, unsigned d) {
-        unsigned v = Div255(s * ca) + Div255(d * keep);
-        return BYTE(v > 255 ? 255 : v); // only colours above their alpha can overflow
-    };
-    return MakePixel(channel(PixelR(src), PixelR(dst)), channel(PixelG(src), PixelG(dst)),
-                     channel(PixelB(src), PixelB(dst)), BYTE(alpha + Div255(PixelA(dst) * keep)));
-}
 
 bool StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                 int srcHeight, DWORD rop)
@@ -122,10 +187,21 @@ bool AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int srcX,
     // Without per-pixel alpha the source counts as opaque.
     const PixelBGRA opaque = (blend.AlphaFormat & AC_SRC_ALPHA) ? 0 : 0xFF000000u;
     Rect64 to{x, y, std::int64_t(x) + width, std::int64_t(y) + height};
+    if (ca == 0)
+        return true;
+    // Unscaled rows are read in place; scaled ones are gathered first.
+    const bool unscaled = srcWidth == width;
+    std::vector<PixelBGRA> gathered;
     ForEachScaledRow(dst, to, *source, from, false, false,
-                     [ca, opaque](PixelBGRA* out, const PixelBGRA* in, const int* columns, int count) {
+                     [&](PixelBGRA* out, const PixelBGRA* in, const int* columns, int count) {
+                         if (unscaled) {
+                             BlendRow(out, in + columns[0], count, ca, opaque);
+                             return;
+                         }
+                         gathered.resize(std::size_t(count));
                          for (int i = 0; i < count; ++i)
-                             out[i] = BlendPremultiplied(out[i], in[columns[i]] | opaque, ca);
+                             gathered[std::size_t(i)] = in[columns[i]];
+                         BlendRow(out, gathered.data(), count, ca, opaque);
                      });
     return true;
 }
