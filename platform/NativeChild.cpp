@@ -5,6 +5,7 @@
 #include "platform/Message.h"
 #include "platform/WebView.h"
 #include "platform/Window.h"
+#include "platform/core/AsciiCase.h"
 
 #include <map>
 
@@ -65,17 +66,7 @@ LRESULT WebViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool IsClass(HWND hwnd, StringView name)
 {
-    String cls = GetClassName(hwnd);
-    if (cls.size() != name.size())
-        return false;
-    for (size_t i = 0; i < cls.size(); ++i) {
-        char16_t a = cls[i], b = name[i];
-        if (a >= u'A' && a <= u'Z') a = char16_t(a + 32);
-        if (b >= u'A' && b <= u'Z') b = char16_t(b + 32);
-        if (a != b)
-            return false;
-    }
-    return true;
+    return SameTextAscii(GetClassName(hwnd), name);
 }
 
 } // namespace
@@ -128,7 +119,7 @@ String NormalizeWebAddress(StringView url)
     bool scheme = colon != String::npos && colon > 0;
     for (size_t i = 0; scheme && i < colon; ++i) {
         char16_t c = address[i];
-        bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        bool letter = IsAsciiLetter(c);
         bool other = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
         scheme = letter || (i > 0 && other);
     }

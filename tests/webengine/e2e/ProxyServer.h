@@ -4,6 +4,8 @@
 // Connections are kept alive, one thread each, since a browser opens several at once.
 #pragma once
 
+#include "platform/core/AsciiCase.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -11,7 +13,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <atomic>
 #include <cstdint>
@@ -216,8 +217,7 @@ private:
 
     static size_t HeaderNumber(const std::string& head, const std::string& lowerName)
     {
-        std::string lower = head;
-        std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        const std::string lower = platform::LowerAscii(head);
         size_t at = lower.find("\r\n" + lowerName + ":");
         if (at == std::string::npos)
             return 0;
