@@ -153,9 +153,7 @@ void BlendRowPlain(PixelBGRA* out, const PixelBGRA* in, int count, BYTE ca, Pixe
         products[k] = ScaleBytes(_mm512_load_si512(values), constant);
     }
     // Up to the first pixel whose vector does not straddle two cache lines.
-    int i = std::min(count, int((64 - reinterpret_cast<std::uintptr_t>(out) % 64) % 64 / 4));
-    if (reinterpret_cast<std::uintptr_t>(out) % 4 != 0)
-        i = 0;
+    int i = std::min(count, int((64 - reinterpret_cast<std::uintptr_t>(out) % 64) % 64 / sizeof(PixelBGRA)));
     BlendRowAvx2(out, in, i, ca, opaque);
     for (; i + 16 <= count; i += 16) {
         __m512i s = _mm512_or_si512(_mm512_loadu_si512(in + i), solid);
