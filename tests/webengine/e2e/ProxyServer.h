@@ -100,10 +100,11 @@ public:
         std::lock_guard lock(mutex_);
         return std::vector<std::string>(log_.begin() + std::min(from, log_.size()), log_.end());
     }
-    size_t LogSize() const
+    // Forgets what was asked so far, so that a test's counts cover its own requests only.
+    void ClearLog()
     {
         std::lock_guard lock(mutex_);
-        return log_.size();
+        log_.clear();
     }
     // How many logged request lines ask for url ("http://host/path[?query]") exactly, by any method.
     int Count(const std::string& url) const
