@@ -1,5 +1,6 @@
 #include "toolkit/SysUtils.h"
 
+#include "platform/core/AsciiCase.h"
 #include "platform/system/StringCompare.h"
 #include "toolkit/Exception.h"
 
@@ -107,23 +108,9 @@ String Trim(StringView s)
     return String(s.substr(b, e - b));
 }
 
-String UpperCase(StringView s)
-{
-    String r(s);
-    for (auto& c : r)
-        if (c >= u'a' && c <= u'z')
-            c = WCHAR(c - 32);
-    return r;
-}
+String UpperCase(StringView s) { return platform::UpperAscii(s); }
 
-String LowerCase(StringView s)
-{
-    String r(s);
-    for (auto& c : r)
-        if (c >= u'A' && c <= u'Z')
-            c = WCHAR(c + 32);
-    return r;
-}
+String LowerCase(StringView s) { return platform::LowerAscii(s); }
 
 int AnsiCompareText(StringView a, StringView b)
 {

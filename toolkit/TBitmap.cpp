@@ -1,6 +1,7 @@
 #include "toolkit/TBitmap.h"
 
 #include "platform/graphics/Gdi.h"
+#include "platform/graphics/PixelAlpha.h"
 #include "platform/image/Image.h"
 #include "platform/system/Paths.h"
 #include "toolkit/Exception.h"
@@ -163,16 +164,16 @@ void TBitmap::DrawPart(TCanvas& canvas, const TRect& dest, const TRect& source, 
             unsigned r = platform::PixelR(p), g = platform::PixelG(p), b = platform::PixelB(p);
             if (alpha && alphaFormat_ == afPremultiplied && a > 0) {
                 // Back to straight colour, so that graying and fading treat both forms alike.
-                r = std::min(255u, r * 255 / a);
-                g = std::min(255u, g * 255 / a);
-                b = std::min(255u, b * 255 / a);
+                r = platform::UnpremultiplyChannel(r, a);
+                g = platform::UnpremultiplyChannel(g, a);
+                b = platform::UnpremultiplyChannel(b, a);
             }
             if (grayed) {
                 unsigned grey = (r * 77 + g * 151 + b * 28) >> 8;
                 r = g = b = grey;
             }
-            auto mul = [a](unsigned c) { return platform::BYTE((c * a + 127) / 255); };
-            out[x] = platform::MakePixel(mul(r), mul(g), mul(b), platform::BYTE(a));
+            out[x] = platform::Premultiply(platform::MakePixel(platform::BYTE(r), platform::BYTE(g), platform::BYTE(b),
+                                                               platform::BYTE(a)));
         }
     }
     platform::HDC from = platform::CreateBitmapDC(&premultiplied);

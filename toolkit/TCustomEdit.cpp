@@ -8,6 +8,7 @@
 #include "platform/frame/SystemMetrics.h"
 #include "platform/window/Timer.h"
 #include "platform/window/Window.h"
+#include "platform/text/Utf16.h"
 #include "toolkit/ControlLook.h"
 
 #include <algorithm>
@@ -21,7 +22,6 @@ namespace {
 constexpr UINT_PTR kCaretTimer = 0xCA7;
 constexpr UINT kCaretBlinkMs = 530;
 
-bool IsLowSurrogate(WCHAR c) { return c >= 0xDC00 && c <= 0xDFFF; }
 bool IsBlank(WCHAR c) { return c == u' ' || c == u'\t'; }
 
 } // namespace

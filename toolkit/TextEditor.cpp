@@ -1,13 +1,14 @@
 #include "toolkit/TextEditor.h"
 
+#include "platform/core/AsciiCase.h"
+#include "platform/text/Utf16.h"
+
 #include <algorithm>
 
 namespace toolkit {
 
 namespace {
 
-bool IsLowSurrogate(WCHAR c) { return c >= 0xDC00 && c <= 0xDFFF; }
-bool IsHighSurrogate(WCHAR c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsBreak(WCHAR c) { return c == u'\r' || c == u'\n'; }
 bool IsBlank(WCHAR c) { return c == u' ' || c == u'\t' || c == 0xA0; }
 
@@ -16,7 +17,7 @@ bool IsWordChar(WCHAR c)
 {
     if (c >= u'0' && c <= u'9')
         return true;
-    if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_')
+    if (platform::IsAsciiLetter(c) || c == u'_')
         return true;
     return c >= 0xC0 && !IsBlank(c) && c != 0x2014 && c != 0x2013 && c != 0xAB && c != 0xBB;
 }
@@ -29,7 +30,7 @@ int TextEditor::Clamp(int pos) const
     // Never inside a surrogate pair or a CRLF.
     if (pos > 0 && pos < int(text_.size())) {
         WCHAR c = text_[std::size_t(pos)], before = text_[std::size_t(pos - 1)];
-        if ((IsLowSurrogate(c) && IsHighSurrogate(before)) || (c == u'\n' && before == u'\r'))
+        if ((platform::IsLowSurrogate(c) && platform::IsHighSurrogate(before)) || (c == u'\n' && before == u'\r'))
             --pos;
     }
     return pos;
@@ -62,7 +63,7 @@ int TextEditor::Next(int pos) const
     WCHAR c = text_[std::size_t(pos)];
     if (pos + 1 < n) {
         WCHAR d = text_[std::size_t(pos + 1)];
-        if ((IsHighSurrogate(c) && IsLowSurrogate(d)) || (c == u'\r' && d == u'\n'))
+        if ((platform::IsHighSurrogate(c) && platform::IsLowSurrogate(d)) || (c == u'\r' && d == u'\n'))
             return pos + 2;
     }
     return pos + 1;
@@ -162,7 +163,7 @@ bool TextEditor::Insert(StringView text)
         if (room < int(piece.size())) {
             piece.resize(std::size_t(std::max(room, 0)));
             // A cut must not leave half of a pair behind.
-            if (!piece.empty() && (IsHighSurrogate(piece.back()) || piece.back() == u'\r'))
+            if (!piece.empty() && (platform::IsHighSurrogate(piece.back()) || piece.back() == u'\r'))
                 piece.pop_back();
         }
     }

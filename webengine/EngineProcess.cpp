@@ -8,6 +8,8 @@
 #include "webengine/EngineContext.h"
 #include "webengine/EngineText.h"
 
+#include "platform/core/AsciiCase.h"
+
 #include <glib.h>
 
 #include <cstddef>
@@ -24,9 +26,7 @@ int CEF_CALLBACK AddCustomScheme(cef_scheme_registrar_t*, const cef_string_t* na
     if (!name || !name->str || name->length == 0)
         return 0;
     // Schemes are case-insensitive; WebKit knows them in lower case.
-    std::string scheme = Utf8(name);
-    for (char& c : scheme)
-        c = char(g_ascii_tolower(c));
+    const std::string scheme = platform::LowerAscii(Utf8(name));
     for (auto& known : State().schemes)
         if (known.name == scheme)
             return 0;

@@ -3,6 +3,7 @@
 #include "engine/capi/cef_entry_points.h"
 
 #include "platform/core/Types.h"
+#include "platform/text/Utf16.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -77,15 +78,8 @@ int CompareStrings(const String* a, const String* b)
 std::u32string DecodeUtf16(const char16* s, size_t n)
 {
     std::u32string out;
-    for (size_t i = 0; i < n; ++i) {
-        char32_t c = s[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
-            out.push_back(0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00));
-            ++i;
-        } else {
-            out.push_back(c >= 0xD800 && c <= 0xDFFF ? 0xFFFD : c);
-        }
-    }
+    for (size_t i = 0; i < n;)
+        out.push_back(platform::DecodeUtf16(s, n, i));
     return out;
 }
 
@@ -94,7 +88,7 @@ std::u32string DecodeWide(const wchar_t* s, size_t n)
     std::u32string out;
     for (size_t i = 0; i < n; ++i) {
         auto c = char32_t(s[i]);
-        out.push_back(c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? 0xFFFD : c);
+        out.push_back(c > 0x10FFFF || platform::IsSurrogate(c) ? platform::ReplacementCharacter : c);
     }
     return out;
 }
@@ -102,15 +96,8 @@ std::u32string DecodeWide(const wchar_t* s, size_t n)
 U16 EncodeUtf16(const std::u32string& cps)
 {
     U16 out;
-    for (char32_t cp : cps) {
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(char16(0xD800 + (cp >> 10)));
-            out.push_back(char16(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(char16(cp));
-        }
-    }
+    for (char32_t cp : cps)
+        platform::AppendUtf16(out, cp);
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/text/Font.h"
 #include "platform/graphics/Gdi.h"
+#include "platform/graphics/PixelAlpha.h"
 #include "platform/frame/SystemMetrics.h"
 #include "platform/text/Text.h"
 
@@ -106,9 +107,9 @@ Bitmap SmallIcon(const Bitmap& icon)
                 for (int x = x0; x < x1; ++x) {
                     PixelBGRA p = line[x];
                     unsigned a = PixelA(p);
-                    sr += (PixelR(p) * a + 127) / 255;
-                    sg += (PixelG(p) * a + 127) / 255;
-                    sb += (PixelB(p) * a + 127) / 255;
+                    sr += PremultiplyChannel(PixelR(p), a);
+                    sg += PremultiplyChannel(PixelG(p), a);
+                    sb += PremultiplyChannel(PixelB(p), a);
                     sa += a;
                 }
             }

@@ -1,6 +1,7 @@
 #include "platform/frame/MessageIcon.h"
 
 #include "platform/graphics/Gdi.h"
+#include "platform/graphics/PixelAlpha.h"
 
 #include <algorithm>
 #include <array>
@@ -244,10 +245,7 @@ void DrawMessageIcon(HDC dc, int x, int y, MessageIcon icon)
     Bitmap premultiplied(N, N);
     for (int py = 0; py < N; ++py) {
         for (int px = 0; px < N; ++px) {
-            const PixelBGRA p = straight.Pixel(px, py);
-            const unsigned a = PixelA(p);
-            auto mul = [a](unsigned v) { return BYTE((v * a + 127) / 255); };
-            premultiplied.SetPixel(px, py, MakePixel(mul(PixelR(p)), mul(PixelG(p)), mul(PixelB(p)), BYTE(a)));
+            premultiplied.SetPixel(px, py, Premultiply(straight.Pixel(px, py)));
         }
     }
     HDC src = CreateBitmapDC(&premultiplied);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/PixelAlpha.h"
 
 namespace platform {
 
@@ -58,13 +59,6 @@ struct BLENDFUNCTION {
 };
 bool AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                 int srcHeight, BLENDFUNCTION blend);
-
-// The one blend formula: src over dst, src premultiplied, with a constant alpha ca (0..255).
-// With a = round(srcA * ca / 255), each channel (alpha too) is
-//   round(src * ca / 255) + round(dst * (255 - a) / 255), at most 255,
-// every division rounded to nearest. srcA = ca = 255 gives src exactly; srcA = 0 or ca = 0 gives
-// dst exactly.
-PixelBGRA BlendPremultiplied(PixelBGRA dst, PixelBGRA src, BYTE constantAlpha);
 
 // GradientFill. Colours are 16-bit per channel as in the platform; only the high byte is used, and
 // alpha is written too.

@@ -5,6 +5,7 @@
 #include "platform/graphics/DeviceContext.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace platform {
 
@@ -23,5 +24,11 @@ inline Rect64 ToRect64(const RECT& r) { return Rect64{r.left, r.top, r.right, r.
 
 // ForEachVisibleRect for a logical rectangle given in 64-bit.
 void ForEachVisibleRect64(HDC dc, const Rect64& logical, const std::function<void(const RECT& device)>& fn);
+
+// One row of AlphaBlend: out[i] = BlendPremultiplied(out[i], in[i] | opaque, ca). AlphaBlend uses
+// the fastest this processor runs; all of them are listed (plain first) so that tests can hold
+// each to the formula.
+using BlendRowFn = void (*)(PixelBGRA* out, const PixelBGRA* in, int count, BYTE ca, PixelBGRA opaque);
+std::vector<BlendRowFn> BlendRowKernels();
 
 } // namespace platform

@@ -2,6 +2,7 @@
 // straight to blue, green, red, alpha rows. The library reports errors by longjmp, so the calls
 // into it live in functions that hold no object with a destructor.
 #include "platform/image/Image.h"
+#include "platform/graphics/PixelAlpha.h"
 
 #include <cstdio> // jpeglib.h needs FILE
 #include <jerror.h>
@@ -102,9 +103,9 @@ void CmykToBgra(const unsigned char* cmyk, unsigned char* bgra, JDIMENSION width
             yel = 255 - yel;
             k = 255 - k;
         }
-        bgra[4 * x] = (unsigned char)((yel * k + 127) / 255);
-        bgra[4 * x + 1] = (unsigned char)((m * k + 127) / 255);
-        bgra[4 * x + 2] = (unsigned char)((c * k + 127) / 255);
+        bgra[4 * x] = MulDiv255(yel, k);
+        bgra[4 * x + 1] = MulDiv255(m, k);
+        bgra[4 * x + 2] = MulDiv255(c, k);
         bgra[4 * x + 3] = 255;
     }
 }

@@ -13,6 +13,8 @@
 // other control characters are percent-encoded, so the result never carries one.
 #include "platform/system/AddressFixUp.h"
 
+#include "platform/core/AsciiCase.h"
+
 #include <algorithm>
 #include <array>
 
@@ -28,25 +30,11 @@ bool IsWhiteSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
-bool IsAlpha(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 std::string_view Trim(std::string_view text)
 {
@@ -68,7 +56,7 @@ void AppendEncoded(std::string& out, unsigned char c)
 // Bytes a path may carry as they are: unreserved characters, sub-delimiters, ":", "@" and "/".
 bool IsPathByte(unsigned char c)
 {
-    if (IsAlpha(char(c)) || IsDigit(char(c)))
+    if (platform::IsAsciiLetter(char(c)) || IsDigit(char(c)))
         return true;
     return std::string_view("-._~!$&'()*+,;=:@/").find(char(c)) != std::string_view::npos;
 }
@@ -90,13 +78,13 @@ std::string FileAddress(std::string_view path)
 // The scheme-like word before the first ":", or empty: a letter, then letters, digits, "+", "-", ".".
 std::string_view LeadingScheme(std::string_view text)
 {
-    if (text.empty() || !IsAlpha(text[0]))
+    if (text.empty() || !platform::IsAsciiLetter(text[0]))
         return {};
     for (size_t i = 1; i < text.size(); ++i) {
         char c = text[i];
         if (c == ':')
             return text.substr(0, i);
-        if (!IsAlpha(c) && !IsDigit(c) && c != '+' && c != '-' && c != '.')
+        if (!platform::IsAsciiLetter(c) && !IsDigit(c) && c != '+' && c != '-' && c != '.')
             return {};
     }
     return {};
@@ -114,7 +102,7 @@ bool IsPort(std::string_view afterColon)
 
 bool IsKnown(std::string_view scheme, const std::vector<std::string>& extraSchemes)
 {
-    auto same = [scheme](std::string_view known) { return EqualIgnoringCase(scheme, known); };
+    auto same = [scheme](std::string_view known) { return platform::SameTextAscii(scheme, known); };
     return std::any_of(knownSchemes.begin(), knownSchemes.end(), same) ||
         std::any_of(extraSchemes.begin(), extraSchemes.end(), same);
 }

@@ -3,6 +3,7 @@
 #include "platform/system/DynamicLibrary.h"
 #include "platform/system/LastError.h"
 #include "platform/system/StringCompare.h"
+#include "platform/core/AsciiCase.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -19,7 +20,6 @@ namespace {
 
 bool IsSeparator(WCHAR c) { return c == u'/' || c == u'\\'; }
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 std::string HomeDirectory()
 {
@@ -107,7 +107,7 @@ std::string ToNative(StringView path)
     std::replace(s.begin(), s.end(), '\\', '/');
     // "c:\x", "c:/x", "c:x" and "c:" all name something on drive c.
     if (s.size() >= 2 && IsAsciiLetter(s[0]) && s[1] == ':') {
-        char drive = char(s[0] | 0x20);
+        char drive = ToLowerAscii(s[0]);
         std::size_t rest = 2;
         while (rest < s.size() && s[rest] == '/')
             ++rest;

@@ -1,6 +1,7 @@
 #include "platform/system/ProfileDocument.h"
 
 #include "platform/system/StringCompare.h"
+#include "platform/text/Utf16.h"
 
 namespace platform {
 
@@ -46,7 +47,7 @@ bool IsValidUtf8(std::string_view s)
             cp = (cp << 6) | (d & 0x3F);
         }
         static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        if (cp < minimum[extra] || cp > 0x10FFFF || IsSurrogate(cp))
             return false;
         i += extra + 1;
     }

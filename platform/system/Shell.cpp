@@ -3,6 +3,7 @@
 #include "platform/system/LastError.h"
 #include "platform/system/Paths.h"
 #include "platform/system/StringCompare.h"
+#include "platform/core/AsciiCase.h"
 
 #include <cerrno>
 #include <csignal>
@@ -25,7 +26,6 @@ constexpr std::intptr_t kStarted = 42;
 
 HINSTANCE Answer(std::intptr_t code) { return reinterpret_cast<HINSTANCE>(code); }
 
-bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 bool IsAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // "scheme:..." with a scheme of two or more characters, so that "c:\x" stays a path.

@@ -1,11 +1,13 @@
 #include "platform/system/StringCompare.h"
 
+#include "platform/core/AsciiCase.h"
+
 namespace platform {
 
 WCHAR CharUpperOrdinal(WCHAR c)
 {
     if (c < 0x80)
-        return (c >= u'a' && c <= u'z') ? WCHAR(c - 0x20) : c;
+        return ToUpperAscii(c);
     if (c < 0x100) {
         if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
             return WCHAR(c - 0x20);

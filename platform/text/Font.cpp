@@ -2,6 +2,7 @@
 
 #include "platform/text/FontCache.h"
 #include "platform/text/FontFace.h"
+#include "platform/text/Utf16.h"
 
 #include <algorithm>
 
@@ -97,16 +98,8 @@ const TextGlyph& Font::GlyphFor(char32_t ch)
 int Font::TextWidth(StringView text)
 {
     int width = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t ch = text[i];
-        if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            ch = 0x10000 + ((ch - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (ch >= 0xD800 && ch <= 0xDFFF) {
-            ch = 0xFFFD;
-        }
-        width = AddWidth(width, GlyphFor(ch).advance);
-    }
+    for (std::size_t i = 0; i < text.size();)
+        width = AddWidth(width, GlyphFor(DecodeUtf16(text, i)).advance);
     return width;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/text/FontCache.h"
 
+#include "platform/core/AsciiCase.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -21,27 +23,6 @@
 namespace platform {
 
 namespace {
-
-bool SameFamily(const char* a, const std::string& b)
-{
-    std::size_t i = 0;
-    for (; a[i] && i < b.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = char(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = char(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return a[i] == 0 && i == b.size();
-}
-
-std::string Lowercase(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return s;
-}
 
 LONG EffectiveWeight(LONG weight) { return weight >= 600 ? FW_BOLD : FW_NORMAL; }
 
@@ -103,7 +84,7 @@ std::optional<FontCache::Resolved> FontCache::Match(const std::string& family, L
     bool familyFound = false;
     FcChar8* name = nullptr;
     for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i)
-        familyFound = familyFound || SameFamily(reinterpret_cast<const char*>(name), family);
+        familyFound = familyFound || SameTextAscii(reinterpret_cast<const char*>(name), family);
     FcChar8* file = nullptr;
     if ((exactFamily && !familyFound) || FcPatternGetString(match, FC_FILE, 0, &file) != FcResultMatch) {
         FcPatternDestroy(match);
@@ -124,7 +105,7 @@ FontCache::Resolved FontCache::Resolve(StringView face, LONG weight, bool italic
     if (family.empty())
         family = "Tahoma";
     weight = EffectiveWeight(weight);
-    auto key = std::make_tuple(Lowercase(family), weight == FW_BOLD, italic);
+    auto key = std::make_tuple(LowerAscii(family), weight == FW_BOLD, italic);
     auto found = resolved_.find(key);
     if (found != resolved_.end())
         return found->second;

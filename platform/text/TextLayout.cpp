@@ -1,6 +1,8 @@
 #include "platform/text/TextLayout.h"
 
+#include "platform/core/AsciiCase.h"
 #include "platform/text/FontFace.h"
+#include "platform/text/Utf16.h"
 #include "platform/text/Text.h"
 
 #include <algorithm>
@@ -23,7 +25,7 @@ bool IsStrongRtl(char32_t ch)
 bool IsStrongLtr(char32_t ch)
 {
     if (ch < 0x80)
-        return (ch >= u'0' && ch <= u'9') || (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
+        return (ch >= u'0' && ch <= u'9') || IsAsciiLetter(ch);
     if (IsStrongRtl(ch))
         return false;
     if (ch < 0xC0 || ch == 0xD7 || ch == 0xF7)
@@ -118,14 +120,8 @@ void TextLayout::Decode(StringView text)
     const bool prefixes = !(format_ & DT_NOPREFIX);
     const bool showUnderline = !(format_ & DT_HIDEPREFIX);
     bool marked = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t ch = text[i];
-        if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            ch = 0x10000 + ((ch - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (ch >= 0xD800 && ch <= 0xDFFF) {
-            ch = 0xFFFD;
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t ch = DecodeUtf16(text, i);
         if (prefixes && ch == u'&' && !marked) {
             marked = true;
             continue;

@@ -4,6 +4,7 @@
 #include "platform/core/Bitmap.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/text/TextLayout.h"
+#include "platform/graphics/PixelAlpha.h"
 
 #include <vector>
 
@@ -19,8 +20,7 @@ inline PixelBGRA BlendCoverage(PixelBGRA dst, PixelBGRA color, unsigned coverage
         return color | 0xFF000000u;
     const unsigned inverse = 255 - coverage;
     auto channel = [&](int shift) {
-        unsigned v = ((color >> shift) & 0xFF) * coverage + ((dst >> shift) & 0xFF) * inverse + 128;
-        return ((v + (v >> 8)) >> 8) << shift;
+        return Div255(((color >> shift) & 0xFF) * coverage + ((dst >> shift) & 0xFF) * inverse) << shift;
     };
     return channel(0) | channel(8) | channel(16) | 0xFF000000u;
 }

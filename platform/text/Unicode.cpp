@@ -1,4 +1,5 @@
 #include "platform/core/Types.h"
+#include "platform/text/Utf16.h"
 
 namespace platform {
 
@@ -23,19 +24,13 @@ String Utf8ToUtf16(std::string_view s)
             cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
         }
         static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-        if (!ok || cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        if (!ok || cp < minimum[extra] || cp > 0x10FFFF || IsSurrogate(cp)) {
             out.push_back(u'\uFFFD');
             ++i;
             continue;
         }
         i += extra + 1;
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(char16_t(0xD800 + (cp >> 10)));
-            out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(char16_t(cp));
-        }
+        AppendUtf16(out, cp);
     }
     return out;
 }
@@ -44,14 +39,8 @@ std::string Utf16ToUtf8(StringView s)
 {
     std::string out;
     out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        char32_t cp = s[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
-            ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = 0xFFFD;
-        }
+    for (std::size_t i = 0; i < s.size();) {
+        const char32_t cp = DecodeUtf16(s, i);
         if (cp < 0x80) {
             out.push_back(char(cp));
         } else if (cp < 0x800) {

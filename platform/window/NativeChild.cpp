@@ -67,17 +67,7 @@ LRESULT WebViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool IsClass(HWND hwnd, StringView name)
 {
-    String cls = GetClassName(hwnd);
-    if (cls.size() != name.size())
-        return false;
-    for (size_t i = 0; i < cls.size(); ++i) {
-        char16_t a = cls[i], b = name[i];
-        if (a >= u'A' && a <= u'Z') a = char16_t(a + 32);
-        if (b >= u'A' && b <= u'Z') b = char16_t(b + 32);
-        if (a != b)
-            return false;
-    }
-    return true;
+    return SameTextAscii(GetClassName(hwnd), name);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Window classes, creation and destruction, the parent / owner tree and per-window data.
 #include "platform/window/WindowInternal.h"
 
+#include "platform/core/AsciiCase.h"
 #include "platform/window/Hook.h"
 #include "platform/window/Paint.h"
 
@@ -10,15 +11,6 @@ namespace platform {
 namespace detail {
 
 namespace {
-
-String LowerAscii(StringView s)
-{
-    String out(s);
-    for (auto& c : out)
-        if (c >= u'A' && c <= u'Z')
-            c = char16_t(c - u'A' + u'a');
-    return out;
-}
 
 std::unique_ptr<Window> MakeRootWindow(HWND handle, DWORD style)
 {

@@ -5,6 +5,7 @@
 #include "skin/package/AsciiText.h"
 #include "skin/package/SkinPaths.h"
 
+#include "platform/core/AsciiCase.h"
 #include "platform/window/Cursor.h"
 #include "platform/window/Message.h"
 #include "platform/frame/MessageBox.h"
@@ -460,10 +461,7 @@ void TsSkinManager::UpdateSkin(bool repaint)
 
 void TsSkinManager::UpdateSkinSection(StringView sectionName)
 {
-    String upper(sectionName);
-    for (char16_t& c : upper)
-        if (c >= u'a' && c <= u'z')
-            c = char16_t(c - u'a' + u'A');
+    const String upper = platform::UpperAscii(sectionName);
     broadcaster_.Broadcast(SM_VELTACMD, AcCommand(AC_UPDATESECTION), reinterpret_cast<LPARAM>(upper.c_str()));
 }
 

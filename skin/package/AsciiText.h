@@ -2,30 +2,14 @@
 // leaves every other byte alone (a locale-aware upper-casing would change bytes above 127).
 #pragma once
 
-#include <string>
+#include "platform/core/AsciiCase.h"
+
 #include <string_view>
 
 namespace skin {
 
-inline char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-
-inline std::string UpperAscii(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        c = UpperAscii(c);
-    return out;
-}
-
-inline bool SameTextAscii(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (UpperAscii(a[i]) != UpperAscii(b[i]))
-            return false;
-    return true;
-}
+using platform::SameTextAscii;
+using platform::UpperAscii;
 
 inline bool EndsWithIgnoringCase(std::string_view s, std::string_view tail)
 {

@@ -3,6 +3,8 @@
 #include "skin/package/AsciiText.h"
 #include "skin/package/SkinPaths.h"
 
+#include "platform/core/AsciiCase.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -28,8 +30,8 @@ bool StartsWith(StringView s, StringView head) { return s.substr(0, head.size())
 
 char16_t FoldCase(char16_t c)
 {
-    if (c >= u'a' && c <= u'z')
-        return char16_t(c - u'a' + u'A');
+    if (c < 0x80)
+        return platform::ToUpperAscii(c);
     if (c >= u'\u0430' && c <= u'\u044F') // Cyrillic small letters
         return char16_t(c - 0x20);
     if (c >= u'\u0450' && c <= u'\u045F')

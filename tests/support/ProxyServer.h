@@ -4,6 +4,8 @@
 // Connections are kept alive, one thread each, since a browser opens several at once.
 #pragma once
 
+#include "platform/core/AsciiCase.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -11,7 +13,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <atomic>
 #include <cstdint>
@@ -99,10 +100,11 @@ public:
         std::lock_guard lock(mutex_);
         return std::vector<std::string>(log_.begin() + std::min(from, log_.size()), log_.end());
     }
-    size_t LogSize() const
+    // Forgets what was asked so far, so that a test's counts cover its own requests only.
+    void ClearLog()
     {
         std::lock_guard lock(mutex_);
-        return log_.size();
+        log_.clear();
     }
     // How many logged request lines ask for url ("http://host/path[?query]") exactly, by any method.
     int Count(const std::string& url) const
@@ -216,8 +218,7 @@ private:
 
     static size_t HeaderNumber(const std::string& head, const std::string& lowerName)
     {
-        std::string lower = head;
-        std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        const std::string lower = platform::LowerAscii(head);
         size_t at = lower.find("\r\n" + lowerName + ":");
         if (at == std::string::npos)
             return 0;

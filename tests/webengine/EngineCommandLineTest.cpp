@@ -281,12 +281,16 @@ TEST(EngineCommandLine, TheGlobalLineIsReadOnly)
     Line again(cef_command_line_get_global());
     EXPECT_EQ(again.Argv(), before);
 
-    // A copy of it may be changed, as on_before_command_line_processing is given.
+    // A copy of it may be changed, as on_before_command_line_processing is given. The global line
+    // may already hold switches (an initialisation earlier in this process sets it), so the copy
+    // gets one that no other test uses.
+    ASSERT_FALSE(global.Has(u"copy-only-proxy"));
     Line copy(global->copy(global.get()));
     EXPECT_FALSE(copy->is_read_only(copy.get()));
-    copy.AppendSwitch(u"proxy-server", u"127.0.0.1:8080");
-    EXPECT_EQ(copy.Value(u"proxy-server"), u"127.0.0.1:8080");
-    EXPECT_FALSE(global.Has(u"proxy-server"));
+    copy.AppendSwitch(u"copy-only-proxy", u"127.0.0.1:8080");
+    EXPECT_EQ(copy.Value(u"copy-only-proxy"), u"127.0.0.1:8080");
+    EXPECT_FALSE(global.Has(u"copy-only-proxy"));
+    EXPECT_EQ(global.Argv(), before);
 }
 
 TEST(EngineCommandLine, CountsReferencesAndReadsAcrossThreads)

@@ -3,6 +3,8 @@
 // the same machine) followed by the address in UTF-8; the answer is one byte.
 #pragma once
 
+#include "platform/text/Utf16.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -62,7 +64,7 @@ inline bool IsValidUtf8(std::string_view s)
             cp = (cp << 6) | (next & 0x3F);
         }
         static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        if (cp < minimum[extra] || cp > 0x10FFFF || platform::IsSurrogate(cp))
             return false;
         i += size_t(extra) + 1;
     }

@@ -163,7 +163,7 @@ std::string RequestRecord::Text() const
 void EngineTest::SetUp()
 {
     ASSERT_EQ(SessionProblem(), "");
-    logMark_ = Server().LogSize();
+    Server().ClearLog();
     form_ = new toolkit::TForm(S().application);
     form_->AfterConstruction();
     form_->SetBounds(100, 100, 600, 450);

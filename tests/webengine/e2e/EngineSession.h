@@ -76,7 +76,6 @@ protected:
 
     toolkit::TForm* form_ = nullptr;
     RequestRecord requests_;
-    size_t logMark_ = 0; // the server log's size when the test began
     int loadEnds_ = 0;
     std::string address_;
 };

@@ -37,7 +37,7 @@ TEST_F(RequestFilter, CancelledRequestsOfEveryKindNeverReachTheNetworkAndTheOthe
             EXPECT_GE(Server().Count(e.url), 1) << e.kind << " was allowed but not fetched: " << e.url;
     }
     // Nothing reaches the network without the handler having been asked.
-    for (const std::string& line : Server().Log(logMark_)) {
+    for (const std::string& line : Server().Log()) {
         size_t space = line.find(' ');
         std::string url = line.substr(space + 1, line.rfind(' ') - space - 1);
         EXPECT_TRUE(requests_.Asked(url)) << "fetched without asking the handler: " << line;
