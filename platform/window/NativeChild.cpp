@@ -6,6 +6,7 @@
 #include "platform/window/WebView.h"
 #include "platform/window/Window.h"
 #include "platform/system/AddressFixUp.h"
+#include "platform/core/AsciiCase.h"
 #include "platform/core/PlatformState.h"
 
 

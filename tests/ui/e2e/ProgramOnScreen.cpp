@@ -3,6 +3,7 @@
 #include "../../platform/gtk/VirtualDisplay.h"
 
 #include "platform/frame/DefaultFrame.h"
+#include "platform/backend/gtk/GtkBackend.h"
 #include "platform/core/Platform.h"
 #include "platform/core/WinUser.h"
 
@@ -81,9 +82,12 @@ public:
         }
         ServeSites(*s.server);
         // This process reads the screen through the platform's real backend.
-        ::setenv("LUMO_BACKEND", "gtk", 1);
-        ::unsetenv("LUMO_SCREENSHOT");
-        InitPlatform();
+        std::unique_ptr<platform::Backend> backend = platform::CreateGtkBackend();
+        if (!backend) {
+            s.problem = "GTK could not open " + display.Name();
+            return;
+        }
+        platform::InitPlatform(platform::PlatformOptions{.backend = std::move(backend)});
 
         s.folder = fs::temp_directory_path() / ("lumo-program-e2e-" + std::to_string(::getpid()));
         fs::remove_all(s.folder);

@@ -162,7 +162,7 @@ TEST_F(WindowsE2E, WithTheStoredProxyOffNeitherPageGoesThroughIt)
     Pump(5000);
     EXPECT_EQ(Server().Count(HomePage), 0);
     EXPECT_EQ(Server().Count(GuidePage), 0);
-    EXPECT_EQ(Server().LogSize(), 0u) << Server().LogText();
+    EXPECT_TRUE(Server().Log().empty()) << Server().LogText();
 }
 
 TEST_F(WindowsE2E, ClosingTheTalesWindowEndsTheProgramOnlyWhileTheMainWindowIsHidden)

@@ -2,6 +2,7 @@
 
 #include "app/StartupProxy.h"
 #include "engine/CefLib.h"
+#include "platform/backend/gtk/GtkBackend.h"
 #include "platform/core/Platform.h"
 #include "toolkit/TIniFile.h"
 #include "ui/main/TForm1.h"
@@ -92,9 +93,12 @@ public:
         engine::CefSetMainArgs(s.arguments->Count(), s.arguments->Values());
         engine::CefLibrary = u"" LUMO_BINARY_DIR "/libcef.so";
         engine::CefSingleProcess = false;
-        ::setenv("LUMO_BACKEND", "gtk", 1);
-        ::unsetenv("LUMO_SCREENSHOT");
-        platform::InitPlatform();
+        std::unique_ptr<platform::Backend> backend = platform::CreateGtkBackend();
+        if (!backend) {
+            s.problem = "GTK could not open " + display.Name();
+            return;
+        }
+        platform::InitPlatform(platform::PlatformOptions{.backend = std::move(backend)});
         try {
             if (!engine::CefLoadLibDefault()) {
                 s.problem = "the engine took this process for one of its sub-processes";
