@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target lumo-tv-player lumo-skin cef
+cmake --build build --target lumo-tv-player lumo-skin cef lumo_player_page
 
 if [ -n "${DISPLAY:-}" ]; then
     exec ./build/lumo-tv-player "$@"
