@@ -101,18 +101,18 @@ TForm1::~TForm1() = default;
 
 void TForm1::CreateSourceButtons()
 {
-    struct Spec {
+    struct SourceButton {
         skin::TsBitBtn*& field;
         const char16_t* name;
         int left;
         const char16_t* caption;
     };
-    const Spec specs[] = {
+    const SourceButton buttons[] = {
         {sBitBtn1, u"sBitBtn1", 2, u"Сервер 1"},   {sBitBtn2, u"sBitBtn2", 111, u"Сервер 2"},
         {sBitBtn3, u"sBitBtn3", 220, u"Сервер 3"}, {sBitBtn4, u"sBitBtn4", 330, u"Сервер 4"},
         {sBitBtn5, u"sBitBtn5", 440, u"Сервер 5"}, {sBitBtn6, u"sBitBtn6", 549, u"Радио"},
     };
-    for (const Spec& s : specs) {
+    for (const SourceButton& s : buttons) {
         auto* button = new skin::TsBitBtn(this);
         button->SetName(s.name);
         button->SetParent(sPanel1);
@@ -131,13 +131,13 @@ void TForm1::CreateSourceButtons()
 
 void TForm1::CreateToolButtons()
 {
-    struct Spec {
+    struct ToolButton {
         skin::TsSpeedButton*& field;
         const char16_t* name;
         int left;
         const char16_t* hint;
     };
-    const Spec specs[] = {
+    const ToolButton buttons[] = {
         {sSpeedButton1, u"sSpeedButton1", 2, u"Телепрограмма"},
         {sSpeedButton2, u"sSpeedButton2", 36, u"Рекомендуем посмотреть"},
         {sSpeedButton3, u"sSpeedButton3", 70, u"Аудиосказки"},
@@ -152,7 +152,7 @@ void TForm1::CreateToolButtons()
         {sSpeedButton10, u"sSpeedButton10", 574, u"Вниз"},
         {sSpeedButton8, u"sSpeedButton8", 624, u"Выключить"},
     };
-    for (const Spec& s : specs) {
+    for (const ToolButton& s : buttons) {
         auto* button = new skin::TsSpeedButton(this);
         button->SetName(s.name);
         button->SetParent(sPanel2);
