@@ -108,24 +108,6 @@ protected:
     }
 };
 
-std::string Capture(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe))
-            out += buffer;
-        ::pclose(pipe);
-    }
-    return out;
-}
-
-int ShellValue(const std::string& text, const std::string& name)
-{
-    size_t at = text.find(name + "=");
-    return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + name.size() + 1);
-}
-
 // Visible windows on the display with a title.
 int VisibleWindows()
 {

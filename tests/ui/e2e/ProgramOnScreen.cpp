@@ -40,24 +40,6 @@ SessionState& S()
     return state;
 }
 
-std::string Capture(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe))
-            out += buffer;
-        ::pclose(pipe);
-    }
-    return out;
-}
-
-int ShellValue(const std::string& text, const std::string& name)
-{
-    size_t at = text.find(name + "=");
-    return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + name.size() + 1);
-}
-
 // Pages of every site: a grid; the sources' own addresses are logged by the proxy.
 void ServeSites(e2e::ProxyServer& server)
 {
@@ -162,6 +144,24 @@ public:
 [[maybe_unused]] ::testing::Environment* const session = ::testing::AddGlobalTestEnvironment(new Session);
 
 } // namespace
+
+std::string Capture(const std::string& command)
+{
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe))
+            out += buffer;
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+int ShellValue(const std::string& text, const std::string& name)
+{
+    size_t at = text.find(name + "=");
+    return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + name.size() + 1);
+}
 
 std::string GridPage(int page, const std::string& extraBody)
 {

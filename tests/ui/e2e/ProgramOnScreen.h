@@ -40,5 +40,9 @@ std::optional<PagePoint> WaitForPageAt(int clientX, int clientY, PagePoint expec
 // A real left click at a point of the client area; the mouse then leaves the window, so that no
 // hint covers the page.
 void ClickAt(int clientX, int clientY, int times = 1);
+// What a shell command prints.
+std::string Capture(const std::string& command);
+// The number after "name=" in a shell tool's output (xdotool's --shell form), or -1.
+int ShellValue(const std::string& text, const std::string& name);
 
 } // namespace programtest
