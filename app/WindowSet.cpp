@@ -49,10 +49,8 @@ int RunMessageLoop(TApplication* application)
     return quitCode;
 }
 
-void DestroyWindowSet(TApplication* application)
+void ForgetWindowSet()
 {
-    // The application frees its forms last created first.
-    delete application;
     ui::Form1 = nullptr;
     ui::AboutForm = nullptr;
     ui::AudioskazkiForm = nullptr;
@@ -60,6 +58,13 @@ void DestroyWindowSet(TApplication* application)
     ui::HelpForm = nullptr;
     ui::TVProgrammForm = nullptr;
     ui::SettingForm = nullptr;
+}
+
+void DestroyWindowSet(TApplication* application)
+{
+    // The application frees its forms last created first.
+    delete application;
+    ForgetWindowSet();
 }
 
 int RunWindowSet()

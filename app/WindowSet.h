@@ -15,6 +15,8 @@ toolkit::TApplication* CreateWindowSet();
 int RunMessageLoop(toolkit::TApplication* application);
 // Destroys the windows, last created first, and the application object.
 void DestroyWindowSet(toolkit::TApplication* application);
+// Clears the seven globals once their windows are gone.
+void ForgetWindowSet();
 // All of it, on the platform the program started; answers the exit code.
 int RunWindowSet();
 

@@ -5,6 +5,7 @@
 
 #include "../engine/TestEngine.h"
 
+#include "app/WindowSet.h"
 #include "toolkit/FormTester.h"
 #include "ui/main/TForm1.h"
 #include "ui/windows/TAboutForm.h"
@@ -43,13 +44,7 @@ protected:
     void TearDown() override
     {
         tester.reset();
-        ui::Form1 = nullptr;
-        ui::AboutForm = nullptr;
-        ui::AudioskazkiForm = nullptr;
-        ui::DonationForm = nullptr;
-        ui::HelpForm = nullptr;
-        ui::TVProgrammForm = nullptr;
-        ui::SettingForm = nullptr;
+        app::ForgetWindowSet();
         enginetest::ResetBinding(u"libcef-complete.so");
     }
 

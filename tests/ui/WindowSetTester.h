@@ -6,6 +6,7 @@
 
 #include "../engine/TestEngine.h"
 
+#include "app/WindowSet.h"
 #include "platform/system/Paths.h"
 #include "toolkit/FormTester.h"
 #include "toolkit/TIniFile.h"
@@ -78,13 +79,7 @@ protected:
     void Stop()
     {
         tester.reset();
-        ui::Form1 = nullptr;
-        ui::AboutForm = nullptr;
-        ui::AudioskazkiForm = nullptr;
-        ui::DonationForm = nullptr;
-        ui::HelpForm = nullptr;
-        ui::TVProgrammForm = nullptr;
-        ui::SettingForm = nullptr;
+        app::ForgetWindowSet();
     }
 
     void WriteConfig(const std::string& text)
