@@ -280,9 +280,18 @@ TEST_F(InstalledProgramTest, ThePackageHoldsTheProgramBesideItsEngineAndTheDeskt
     EXPECT_NE(entry.find("\nIcon=lumo-tv-player\n"), std::string::npos) << entry;
     EXPECT_NE(entry.find("\nComment[ru]="), std::string::npos) << entry;
 
-    // The skin tool on the PATH works from there too: it carries the internal skins itself.
-    std::string skins = Capture("'" + (root / "usr/bin/lumo-skin").string() + "' list");
+    // The skin tool on the PATH works from there too: it carries the internal skins itself, and
+    // the skin directory "c:\Skins" lies in the user's data folder.
+    const std::string tool = "'" + (root / "usr/bin/lumo-skin").string() + "'";
+    std::string skins = Capture(tool + " list");
     EXPECT_EQ(std::count(skins.begin(), skins.end(), '\n'), 97) << skins;
+    const fs::path home = package.UserFolder("skin-home");
+    const fs::path skinDirectory = home / ".local/share/lumo-tv-player/drives/c/Skins";
+    fs::create_directories(skinDirectory);
+    const std::string user = "env -u LUMO_DRIVE_ROOT -u XDG_DATA_HOME HOME='" + home.string() + "' ";
+    Capture(user + tool + " extract 'Air (internal)' '" + skinDirectory.string() + "'");
+    skins = Capture(user + tool + " list --all");
+    EXPECT_NE(skins.find("\nAir (internal) extracted\n"), std::string::npos) << skins;
     EXPECT_TRUE(fs::exists(root / "usr/share/man/man1/lumo-skin.1.gz"));
 }
 
