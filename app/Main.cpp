@@ -4,10 +4,10 @@
 #include "app/PlatformChoice.h"
 #include "app/WindowSet.h"
 #include "engine/CefLib.h"
-#include "ui/main/ConfigLocation.h"
 #include "platform/system/Paths.h"
 #include "platform/core/Platform.h"
 #include "toolkit/TApplication.h"
+#include "ui/main/ConfigLocation.h"
 
 #include <cstdio>
 

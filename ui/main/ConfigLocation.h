@@ -12,7 +12,7 @@ class TIniFile;
 
 namespace ui {
 
-// The file for a program whose executable lies in programDirectory (ending with a separator).
+// The file for a program whose executable lies in programDirectory.
 toolkit::String ConfigFilePath(toolkit::StringView programDirectory);
 // The file of the running program.
 toolkit::String ConfigFilePath();
