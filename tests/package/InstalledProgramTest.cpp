@@ -211,12 +211,23 @@ public:
         ::execve(path.c_str(), argv, env.data());
         ::_exit(127);
     }
+    // The engine's helpers outlive the program for a moment, writing into the user's folders;
+    // the test removes those folders only once the whole group is gone.
     ~ProgramRun()
     {
-        if (pid_ > 0) {
-            ::kill(-pid_, SIGTERM);
-            int status = 0;
-            ::waitpid(pid_, &status, 0);
+        if (pid_ <= 0)
+            return;
+        ::kill(-pid_, SIGTERM);
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        // Bounded: helpers that end as zombies nobody reaps still count as members.
+        const auto start = std::chrono::steady_clock::now();
+        for (bool killed = false; ::kill(-pid_, 0) == 0 && std::chrono::steady_clock::now() - start < 8s;
+             std::this_thread::sleep_for(20ms)) {
+            if (!killed && std::chrono::steady_clock::now() - start > 4s) {
+                ::kill(-pid_, SIGKILL);
+                killed = true;
+            }
         }
     }
     ProgramRun(const ProgramRun&) = delete;
