@@ -7,6 +7,7 @@
 #include "platform/system/Paths.h"
 #include "platform/core/Platform.h"
 #include "toolkit/TApplication.h"
+#include "ui/main/ConfigLocation.h"
 
 #include <cstdio>
 
@@ -35,7 +36,7 @@ bool StartPlatform()
 
 int main(int argc, char** argv)
 {
-    app::StartupArguments arguments(argc, argv, platform::ExecutableDirectory() + u"Config.ini");
+    app::StartupArguments arguments(argc, argv, ui::ConfigFilePath());
     engine::CefSetMainArgs(arguments.Count(), arguments.Values());
     engine::CefOnRegisterCustomSchemes = RegisterSchemes;
     engine::CefSingleProcess = false;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the release build, the unit tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the browser binding's tests under
-# ThreadSanitizer, and a short run of each fuzz target.
+# Builds everything and runs every test: the release build, the Debian package with its checks,
+# the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer, the browser
+# binding's tests under ThreadSanitizer, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -10,7 +10,10 @@ jobs=$(nproc)
 echo "== release build and tests"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs" -LE package
+
+echo "== the Debian package: built, checked by lintian, desktop entry and AppStream data validated, run unpacked"
+ctest --test-dir build --output-on-failure -L package
 
 echo "== unit test programs again, in random order"
 # No test may lean on what another left behind; a couple of fixed seeds keep failures repeatable.

@@ -1,5 +1,6 @@
 #include "toolkit/TIniFile.h"
 
+#include "platform/system/Paths.h"
 #include "platform/system/Profile.h"
 #include "toolkit/Exception.h"
 #include "toolkit/SysUtils.h"
@@ -18,8 +19,19 @@ String TIniFile::ReadString(StringView section, StringView ident, StringView def
     return platform::GetPrivateProfileString(section, ident, def, fileName_, platform::kProfileBufferSize);
 }
 
+// A folder that cannot be made is left to the write, which then fails and says so.
+void TIniFile::MakeFolder() const
+{
+    if (!createFolder_)
+        return;
+    String folder = platform::ExtractFilePath(fileName_);
+    if (!folder.empty() && !platform::DirectoryExists(folder))
+        platform::ForceDirectories(folder, 0700);
+}
+
 void TIniFile::WriteString(StringView section, StringView ident, StringView value)
 {
+    MakeFolder();
     if (!platform::WritePrivateProfileString(section, ident, value, fileName_))
         WriteError();
 }

@@ -14,6 +14,10 @@ public:
     explicit TIniFile(StringView fileName);
 
     const String& FileName() const { return fileName_; }
+    // Whether a write first makes the file's missing folders, open to the user alone: a file in
+    // the user's settings folder must not need that folder before the first write. Off by
+    // default: a write into a missing folder fails.
+    void SetCreateFolder(bool create) { createFolder_ = create; }
 
     // The value, or def when the file, the section or the key is missing (a key present with an
     // empty value reads as the empty text).
@@ -38,8 +42,10 @@ public:
 
 private:
     [[noreturn]] void WriteError() const;
+    void MakeFolder() const;
 
     String fileName_;
+    bool createFolder_ = false;
 };
 
 } // namespace toolkit

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <dirent.h>
+#include <fcntl.h>
 #include <memory>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -38,6 +39,13 @@ std::string DriveRootNative()
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/')
         return std::string(data) + "/lumo-tv-player/drives";
     return HomeDirectory() + "/.local/share/lumo-tv-player/drives";
+}
+
+std::string UserConfigDirectoryNative()
+{
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
+        return std::string(config) + "/lumo-tv-player/";
+    return HomeDirectory() + "/.config/lumo-tv-player/";
 }
 
 bool EntryExists(const std::string& path)
@@ -198,6 +206,16 @@ String ExecutableDirectory()
     return directory;
 }
 
+String UserConfigDirectory() { return Utf8ToUtf16(UserConfigDirectoryNative()); }
+
+bool DirectoryWritable(StringView path)
+{
+    struct stat st;
+    std::string native = NativePath(path);
+    return !path.empty() && stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           faccessat(AT_FDCWD, native.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 String ExtractFilePath(StringView path) { return String(path.substr(0, FileNameStart(path))); }
 
 String ExtractFileName(StringView path) { return String(path.substr(FileNameStart(path))); }
@@ -248,7 +266,7 @@ bool DirectoryExists(StringView path)
     return !path.empty() && stat(NativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool ForceDirectories(StringView path)
+bool ForceDirectories(StringView path, std::uint32_t mode)
 {
     if (path.empty()) {
         SetLastError(ERROR_INVALID_NAME);
@@ -266,7 +284,7 @@ bool ForceDirectories(StringView path)
     }
     for (std::size_t slash = target.find('/', 1);; slash = target.find('/', slash + 1)) {
         std::string prefix = target.substr(0, slash);
-        if (mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) {
+        if (mkdir(prefix.c_str(), mode_t(mode)) != 0 && errno != EEXIST) {
             SetLastErrorFromErrno(errno);
             return false;
         }

@@ -5,6 +5,9 @@
 // Drive letters: "c:\Skins" is <drive root>/c/Skins, where the drive root is $LUMO_DRIVE_ROOT
 // when set, else $XDG_DATA_HOME/lumo-tv-player/drives (an absolute XDG_DATA_HOME only), else
 // ~/.local/share/lumo-tv-player/drives.
+//
+// The user's settings folder is $XDG_CONFIG_HOME/lumo-tv-player (an absolute XDG_CONFIG_HOME only),
+// else ~/.config/lumo-tv-player.
 #pragma once
 
 #include "platform/core/Types.h"
@@ -35,6 +38,10 @@ std::string NativePath(StringView path);
 
 // The folder of the running executable, ending with "/".
 String ExecutableDirectory();
+// The user's settings folder of this program, ending with "/". Nothing is created.
+String UserConfigDirectory();
+// Whether this process may create files in the folder (and replace them there).
+bool DirectoryWritable(StringView path);
 
 // Both "/" and "\" separate; a drive's colon ends the path part too.
 String ExtractFilePath(StringView path);
@@ -48,8 +55,9 @@ String ExcludeTrailingPathDelimiter(StringView path);
 
 bool FileExists(StringView path);
 bool DirectoryExists(StringView path);
-// Creates the folder and every missing parent; false with the last error set on failure.
-bool ForceDirectories(StringView path);
+// Creates the folder and every missing parent, each with the permission bits of mode (less the
+// umask); false with the last error set on failure.
+bool ForceDirectories(StringView path, std::uint32_t mode = 0777);
 DWORD GetFileAttributes(StringView path);
 
 // "*" matches any run of characters, "?" one character, letters match without regard to case;

@@ -158,6 +158,48 @@ TEST_F(TIniFileTest, AReadOnlyFolderRefusesTheWrite)
     EXPECT_EQ(ini.ReadString(u"Skin", u"useSkin", u""), u"A");
 }
 
+TEST_F(TIniFileTest, AFileThatMakesItsFolderCreatesItAtTheFirstWriteAndNotBefore)
+{
+    const std::filesystem::path nested = folder_ / "config" / "lumo-tv-player";
+    const std::filesystem::path file = nested / "Config.ini";
+    TIniFile ini(platform::Utf8ToUtf16(file.string()));
+    ini.SetCreateFolder(true);
+    EXPECT_EQ(ini.ReadString(u"Skin", u"useSkin", u"d"), u"d");
+    ini.EraseSection(u"Proxy");
+    ini.DeleteKey(u"Proxy", u"ip");
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "config")) << "reading and erasing nothing make no folder";
+
+    ini.WriteBool(u"Proxy", u"useProxy", false);
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "[Proxy]\r\nuseProxy=0\r\n");
+    for (const auto& made : {folder_ / "config", nested}) {
+        struct stat st {};
+        ASSERT_EQ(stat(made.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << made << " is open to others";
+    }
+
+    // Without the option the same write into a missing folder is refused, as on Windows.
+    TIniFile plain(platform::Utf8ToUtf16((folder_ / "other" / "Config.ini").string()));
+    EXPECT_THROW(plain.WriteBool(u"Proxy", u"useProxy", false), EIniFileException);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "other"));
+}
+
+TEST_F(TIniFileTest, AFolderThatCannotBeMadeEndsInTheUsualWriteError)
+{
+    std::ofstream(folder_ / "plain") << "x";
+    const String name = platform::Utf8ToUtf16((folder_ / "plain" / "sub" / "Config.ini").string());
+    TIniFile ini(name);
+    ini.SetCreateFolder(true);
+    try {
+        ini.WriteString(u"Skin", u"useSkin", u"x");
+        FAIL() << "the write was not refused";
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(e.Message(), u"Unable to write to " + name);
+    }
+}
+
 TEST(StrToIntTest, ConvertsDecimalAndHexadecimalText)
 {
     EXPECT_EQ(StrToInt(u"0"), 0);

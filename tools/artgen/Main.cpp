@@ -2,10 +2,14 @@
 // windows) and writes the source that embeds them.
 //
 //   artgen OUTPUT-FOLDER
+//   artgen --icons THEME-FOLDER
 //
-// Writes ProgramArt.bin, every picture's straight-alpha pixels one after another, and
+// The first writes ProgramArt.bin, every picture's straight-alpha pixels one after another, and
 // EmbeddedArt.cpp, which pulls that file in with .incbin and lists each picture's name, size and
-// place in it.
+// place in it. The second draws the program's window icon at the sizes of the desktop's icon
+// theme, as THEME-FOLDER/NxN/apps/lumo-tv-player.png; drawn at each size rather than scaled, the
+// small ones stay sharp.
+#include "tools/artgen/PngFile.h"
 #include "tools/artgen/Pictures.h"
 
 #include <cstdio>
@@ -26,15 +30,41 @@ void WriteFile(const std::filesystem::path& path, const void* data, std::size_t 
         throw std::runtime_error("cannot write " + path.string());
 }
 
+const artgen::Picture& FindPicture(const std::string& name)
+{
+    for (const auto& picture : artgen::Pictures())
+        if (picture.name == name)
+            return picture;
+    throw std::runtime_error("there is no picture called " + name);
+}
+
+void WriteThemeIcons(const std::filesystem::path& theme)
+{
+    const artgen::Picture& icon = FindPicture("Form1Icon");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        const std::filesystem::path folder = theme / name / "apps";
+        std::filesystem::create_directories(folder);
+        artgen::Canvas canvas(size);
+        icon.draw(canvas);
+        artgen::WritePng(folder / "lumo-tv-player.png", size, canvas.Finish());
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fputs("usage: artgen OUTPUT-FOLDER\n", stderr);
+    const bool icons = argc == 3 && std::string(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        std::fputs("usage: artgen OUTPUT-FOLDER\n       artgen --icons THEME-FOLDER\n", stderr);
         return 2;
     }
     try {
+        if (icons) {
+            WriteThemeIcons(std::filesystem::absolute(argv[2]));
+            return 0;
+        }
         const std::filesystem::path folder = std::filesystem::absolute(argv[1]);
         std::filesystem::create_directories(folder);
         std::vector<std::uint8_t> blob;

@@ -6,6 +6,7 @@
 #include "toolkit/SysUtils.h"
 #include "toolkit/TBitmap.h"
 #include "ui/main/ArtPicture.h"
+#include "ui/main/ConfigLocation.h"
 #include "ui/main/RequestFilter.h"
 #include "ui/main/Sites.h"
 #include "ui/windows/TAboutForm.h"
@@ -200,7 +201,7 @@ void TForm1::Loaded()
 
 void TForm1::FormCreate(TObject*)
 {
-    ini = new TIniFile(platform::ExecutableDirectory() + u"Config.ini");
+    ini = OpenSettingsStore();
     Chromium1->Load(SourceAddress(SourceTable[HomePageSource], platform::ExecutableDirectory()));
     // Hidden still: the focus is taken when the window is first shown.
     SetFocus();

@@ -102,7 +102,7 @@ private:
 };
 
 extern TForm1* Form1;
-// The settings store on Config.ini beside the program: made by the main window at its creation
+// The settings store on Config.ini (see ConfigLocation.h): made by the main window at its creation
 // and freed at its destruction; the settings window reads and writes through it.
 extern toolkit::TIniFile* ini;
 

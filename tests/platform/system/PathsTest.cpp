@@ -56,6 +56,34 @@ TEST(Paths, TheDriveRootDefaultsToTheUsersDataFolder)
     }
 }
 
+TEST(Paths, TheUsersSettingsFolderFollowsXdgConfigHomeOrElseHome)
+{
+    ScopedEnvironment home("HOME", "/home/viewer");
+    {
+        ScopedEnvironment config("XDG_CONFIG_HOME", std::nullopt);
+        EXPECT_EQ(UserConfigDirectory(), u"/home/viewer/.config/lumo-tv-player/");
+    }
+    {
+        ScopedEnvironment config("XDG_CONFIG_HOME", "/settings/viewer");
+        EXPECT_EQ(UserConfigDirectory(), u"/settings/viewer/lumo-tv-player/");
+    }
+    for (const char* ignored : {"", "relative/config"}) {
+        ScopedEnvironment config("XDG_CONFIG_HOME", ignored);
+        EXPECT_EQ(UserConfigDirectory(), u"/home/viewer/.config/lumo-tv-player/") << '"' << ignored << '"';
+    }
+}
+
+TEST(Paths, OnlyAnExistingFolderCanBeWritable)
+{
+    TempFolder folder;
+    WriteBytes(folder.File("file"), "x");
+    EXPECT_TRUE(DirectoryWritable(Utf8ToUtf16(folder.Path())));
+    EXPECT_TRUE(DirectoryWritable(Utf8ToUtf16(folder.Path() + "/")));
+    EXPECT_FALSE(DirectoryWritable(folder.WideFile("file")));
+    EXPECT_FALSE(DirectoryWritable(folder.WideFile("missing")));
+    EXPECT_FALSE(DirectoryWritable(u""));
+}
+
 TEST(Paths, FilesNamedInAnotherLetterCaseAreFoundComponentByComponent)
 {
     TempFolder folder;
