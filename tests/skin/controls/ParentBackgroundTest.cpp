@@ -1,5 +1,6 @@
 #include "ControlsTestSupport.h"
 
+#include "skin/controls/FontIndex.h"
 #include "skin/paint/PixelArithmetic.h"
 
 #include <gtest/gtest.h>
@@ -174,4 +175,38 @@ TEST_F(ParentBackgroundTest, SkinStateBitsFollowTheSectionAndTheParent)
     // A panel's default section follows its outer bevel.
     form->inner->SkinData()->SetSkinSection(u"");
     EXPECT_EQ(form->inner->SkinData()->SkinIndex(), manager_->Model()->ConstData.Sections[int(TacSection::ssTransparent)]);
+}
+
+TEST_F(ParentBackgroundTest, TextOverASeeThroughContainerTakesTheFontOfTheSurfaceUnderIt)
+{
+    PanelsForm* form = ShowPanels();
+    const TsSkinModel& model = *manager_->Model();
+    TestSpeedButton* onInner = ButtonOn(form->inner, 30, 40);
+    EXPECT_EQ(GetFontIndex(*onInner, 0), model.GetSkinIndex("PLAIN"));
+    // Beyond the container's states nothing is named.
+    EXPECT_EQ(GetFontIndex(*onInner, 5), -1);
+    form->inner->SkinData()->SetSkinSection(u"SEETHROUGH");
+    EXPECT_EQ(GetFontIndex(*onInner, 0), model.GetSkinIndex("PANEL"));
+    // The form itself names nothing.
+    EXPECT_EQ(GetFontIndex(*form->outer, 0), -1);
+
+    EXPECT_TRUE(NeedParentFont(model, model.GetSkinIndex("SEETHROUGH"), 0, true));
+    EXPECT_FALSE(NeedParentFont(model, model.GetSkinIndex("SEETHROUGH"), 0, false));
+    EXPECT_FALSE(NeedParentFont(model, model.GetSkinIndex("FRAMED"), 1, true));
+}
+
+TEST(NeedParentFontTest, ABorderThatFillsItsCentreCoversTheSurfaceUnlessItsMaskIsLightThere)
+{
+    const auto loaded = skintest::LoadTestSkin(MakeSkin(
+        "[FILLED]\r\nTRANSPARENCY=60\r\nHOTTRANSPARENCY=60\r\nBORDERSMASK=^0000^0000^0012^0006^0002^0002^0002^0002^2^1^4^0\r\n"
+        "[ACTIVEONLY]\r\nTRANSPARENCY=60\r\nBORDERSMASK=^0000^0000^0012^0006^0002^0002^0002^0002^2^0^6^0\r\n"
+        "[OPAQUEMASK]\r\nTRANSPARENCY=60\r\nHOTTRANSPARENCY=60\r\nBORDERSMASK=^0000^0000^0012^0006^0002^0002^0002^0002^2^0^4^0\r\n"));
+    const TsSkinModel& model = *loaded->Model;
+    // State 0: a filling mask covers the centre, unless it is drawn only when active.
+    EXPECT_FALSE(NeedParentFont(model, model.GetSkinIndex("FILLED"), 0, true));
+    EXPECT_TRUE(NeedParentFont(model, model.GetSkinIndex("ACTIVEONLY"), 0, true));
+    // Hot: a plain filling mask covers it; a masked one decides by its middle pixel (the master's
+    // lower half at the centre of image 1 is dark here).
+    EXPECT_FALSE(NeedParentFont(model, model.GetSkinIndex("OPAQUEMASK"), 1, true));
+    EXPECT_FALSE(NeedParentFont(model, model.GetSkinIndex("FILLED"), 1, true));
 }
