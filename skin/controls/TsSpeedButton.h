@@ -2,6 +2,7 @@
 // properties; without a skin it paints as the plain speed button does.
 #pragma once
 
+#include "skin/controls/ButtonStates.h"
 #include "skin/controls/TsButtonSkinProperties.h"
 #include "skin/controls/TsCtrlSkinData.h"
 #include "toolkit/TSpeedButton.h"
@@ -10,7 +11,6 @@
 
 namespace skin {
 
-enum TacGrayedMode { gmAlways, gmInactive };
 enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider, tbsTextButton };
 
 class TsSpeedButton : public toolkit::TSpeedButton {
