@@ -69,12 +69,12 @@ bool BitBtnGlyphGrayed(const GlyphGrayFacts& f)
         return true;
     if (f.State > 0)
         return false;
-    return f.Grayed || f.DiscoloredGlyphs || (!f.Enabled && f.DisabledKind.Contains(dkGrayed));
+    return f.Grayed || f.DiscoloredGlyphs || (!f.Enabled && (f.DisabledKind & dkGrayed) != 0);
 }
 
 bool SpeedButtonGlyphGrayed(const GlyphGrayFacts& f, TacGrayedMode mode)
 {
-    if (!f.Enabled && (f.DisabledKind.Contains(dkGrayed) || f.DisabledGlyphKind.Contains(dgGrayed)))
+    if (!f.Enabled && ((f.DisabledKind & dkGrayed) != 0 || f.DisabledGlyphKind.Contains(dgGrayed)))
         return true;
     return (f.Grayed || f.DiscoloredGlyphs) && (mode == gmAlways || f.State == 0);
 }

@@ -54,7 +54,7 @@ struct GlyphGrayFacts {
     bool Enabled = true;
     bool Grayed = false;
     bool DiscoloredGlyphs = false;
-    TacDisabledKind DisabledKind{dkBlended};
+    TacDisabledKind DisabledKind = dkBlended;
     TacDisabledGlyphKind DisabledGlyphKind{};
 };
 

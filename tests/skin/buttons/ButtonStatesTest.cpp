@@ -102,7 +102,7 @@ TEST(GlyphGrayed, BitButtonsGreyAtRestOnlyUnlessDisabledWithAGreyGlyphKind)
     f = GlyphGrayFacts{};
     f.Enabled = false;
     EXPECT_FALSE(BitBtnGlyphGrayed(f)); // the default disabled look blends, it does not grey
-    f.DisabledKind = TacDisabledKind{dkGrayed};
+    f.DisabledKind = dkGrayed;
     EXPECT_TRUE(BitBtnGlyphGrayed(f));
     f.State = 2;
     EXPECT_FALSE(BitBtnGlyphGrayed(f));
@@ -121,6 +121,6 @@ TEST(GlyphGrayed, SpeedButtonsGreyEveryStateInModeAlways)
     f = GlyphGrayFacts{};
     f.Enabled = false;
     f.State = 2;
-    f.DisabledKind = TacDisabledKind{dkGrayed};
+    f.DisabledKind = dkGrayed;
     EXPECT_TRUE(SpeedButtonGlyphGrayed(f, gmInactive));
 }
