@@ -21,13 +21,17 @@ UINT CaptionFlags(const CaptionFlagsInput& in)
     return flags;
 }
 
-TSize MeasureCaption(TCanvas& canvas, StringView text, int maxWidth, UINT flags)
+TSize MeasureCaption(HFONT font, StringView text, int maxWidth, UINT flags)
 {
     if (text.empty())
         return {};
+    Bitmap scratch(1, 1);
+    HDC dc = CreateBitmapDC(&scratch);
+    SelectFont(dc, font);
     TRect r{0, 0, std::max(0, maxWidth), 0};
     // Measuring must not cut the text: the ellipsis is for drawing in a rectangle that is too small.
-    canvas.DrawText(text, r, (flags & ~(DT_END_ELLIPSIS | DT_VCENTER)) | DT_CALCRECT);
+    DrawText(dc, text, &r, (flags & ~(DT_END_ELLIPSIS | DT_VCENTER)) | DT_CALCRECT);
+    DeleteDC(dc);
     return TSize{r.Width(), r.Height()};
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/core/Bitmap.h"
-#include "toolkit/TCanvas.h"
+#include "platform/graphics/DeviceContext.h"
 #include "toolkit/Types.h"
 
 namespace skin {
@@ -19,9 +19,9 @@ struct CaptionFlagsInput {
 // line.
 platform::UINT CaptionFlags(const CaptionFlagsInput& in);
 
-// The caption's size as DrawText lays it out in maxWidth with the canvas font; 0 × 0 for no text.
-toolkit::TSize MeasureCaption(toolkit::TCanvas& canvas, toolkit::StringView text, int maxWidth,
-                              platform::UINT flags);
+// The caption's size as DrawText lays it out in maxWidth with the font (null: the default GUI
+// font); 0 × 0 for no text.
+toolkit::TSize MeasureCaption(platform::HFONT font, toolkit::StringView text, int maxWidth, platform::UINT flags);
 
 // A push button without an image centres its caption with one pixel to spare on each side.
 toolkit::TRect PushButtonCaptionRect(int width, int height, toolkit::TSize caption);

@@ -2,6 +2,7 @@
 #include "skin/controls/ButtonCaption.h"
 
 #include "platform/text/Text.h"
+#include "toolkit/TCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +28,12 @@ TEST(MeasureCaption, WrapsWordsOnlyWithWordWrapAndNeverCutsWhileMeasuring)
     const UINT wrap = CaptionFlags({taCenter, true, false, true});
     const UINT single = CaptionFlags({taCenter, false, false, true});
 
-    EXPECT_EQ(MeasureCaption(canvas, u"Сервер 1", 73, wrap), (TSize{wide, line}));
-    TSize broken = MeasureCaption(canvas, u"Сервер 1", wide - 5, wrap);
+    EXPECT_EQ(MeasureCaption(canvas.Font()->Handle(), u"Сервер 1", 73, wrap), (TSize{wide, line}));
+    TSize broken = MeasureCaption(canvas.Font()->Handle(), u"Сервер 1", wide - 5, wrap);
     EXPECT_EQ(broken.cy, 2 * line);
     EXPECT_LT(broken.cx, wide);
-    EXPECT_EQ(MeasureCaption(canvas, u"Сервер 1", wide - 5, single), (TSize{wide, line}));
-    EXPECT_EQ(MeasureCaption(canvas, u"", 73, wrap), (TSize{0, 0}));
+    EXPECT_EQ(MeasureCaption(canvas.Font()->Handle(), u"Сервер 1", wide - 5, single), (TSize{wide, line}));
+    EXPECT_EQ(MeasureCaption(canvas.Font()->Handle(), u"", 73, wrap), (TSize{0, 0}));
 }
 
 TEST(MeasureCaption, APushButtonOf130PixelsBreaksItsCaptionIn118)
@@ -41,7 +42,7 @@ TEST(MeasureCaption, APushButtonOf130PixelsBreaksItsCaptionIn118)
     UseTahoma(canvas);
     const String text = u"Открыть страницу загрузки проигрывателя";
     ASSERT_GT(canvas.TextWidth(text), 118);
-    TSize size = MeasureCaption(canvas, text, 130 - 2 * 6, CaptionFlags({taCenter, true, false, true}));
+    TSize size = MeasureCaption(canvas.Font()->Handle(), text, 130 - 2 * 6, CaptionFlags({taCenter, true, false, true}));
     EXPECT_LE(size.cx, 118);
     EXPECT_GE(size.cy, 2 * canvas.TextHeight(text));
 }
