@@ -27,6 +27,10 @@ public:
     void SetFocusMargin(int value) { focusMargin_ = value; }
     bool ShowFocus() const { return showFocus_; }
     void SetShowFocus(bool value) { showFocus_ = value; }
+    bool AcceptsControls() const { return acceptsControls_; }
+    void SetAcceptsControls(bool value) { acceptsControls_ = value; }
+
+    TBmpPaintEvent OnPaint;
 
 protected:
     void Loaded() override;
@@ -38,6 +42,7 @@ private:
     bool down_ = false;
     int focusMargin_ = 1;
     bool showFocus_ = true;
+    bool acceptsControls_ = false;
 };
 
 } // namespace skin

@@ -10,6 +10,8 @@
 
 namespace skin {
 
+enum TButtonStyle { bsPushButton, bsCommandLink, bsSplitButton };
+
 class TsButton : public toolkit::TButton {
 public:
     explicit TsButton(toolkit::TComponent* AOwner);
@@ -30,6 +32,11 @@ public:
     void SetReflected(bool value) { reflected_ = value; }
     bool ShowFocus() const { return showFocus_; }
     void SetShowFocus(bool value) { showFocus_ = value; }
+    TButtonStyle Style() const { return style_; }
+    void SetStyle(TButtonStyle value) { style_ = value; }
+    // Margin of the caption from the button's edges.
+    int ContentMargin() const { return contentMargin_; }
+    void SetContentMargin(int value) { contentMargin_ = value; }
 
 protected:
     void Loaded() override;
@@ -37,12 +44,14 @@ protected:
 private:
     std::unique_ptr<TsCtrlSkinData> skinData_;
     TacAnimatEvents animatEvents_{aeGlobalDef};
-    TacDisabledKind disabledKind_{dkBlended};
+    TacDisabledKind disabledKind_ = dkBlended;
     bool down_ = false;
     int focusMargin_ = 1;
     int imageIndex_ = -1;
     bool reflected_ = false;
     bool showFocus_ = true;
+    TButtonStyle style_ = bsPushButton;
+    int contentMargin_ = 6;
 };
 
 } // namespace skin

@@ -2,6 +2,7 @@
 // properties; without a skin it paints as the plain speed button does.
 #pragma once
 
+#include "skin/controls/ButtonStates.h"
 #include "skin/controls/TsButtonSkinProperties.h"
 #include "skin/controls/TsCtrlSkinData.h"
 #include "toolkit/TSpeedButton.h"
@@ -10,7 +11,6 @@
 
 namespace skin {
 
-enum TacGrayedMode { gmAlways, gmInactive };
 enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider, tbsTextButton };
 
 class TsSpeedButton : public toolkit::TSpeedButton {
@@ -22,6 +22,8 @@ public:
     TsButtonSkinProperties& SkinProperties() { return properties_; }
     const TsButtonSkinProperties& SkinProperties() const { return properties_; }
 
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool value) { wordWrap_ = value; }
     bool UseEllipsis() const { return useEllipsis_; }
     void SetUseEllipsis(bool value) { useEllipsis_ = value; }
     TacGrayedMode GrayedMode() const { return grayedMode_; }
@@ -29,12 +31,15 @@ public:
     TToolButtonStyle ButtonStyle() const { return buttonStyle_; }
     void SetButtonStyle(TToolButtonStyle value) { buttonStyle_ = value; }
 
+    TBmpPaintEvent OnPaint;
+
 protected:
     void Loaded() override;
 
 private:
     std::unique_ptr<TsCtrlSkinData> skinData_;
     TsButtonSkinProperties properties_;
+    bool wordWrap_ = true;
     bool useEllipsis_ = true;
     TacGrayedMode grayedMode_ = gmInactive;
     TToolButtonStyle buttonStyle_ = tbsButton;
