@@ -222,3 +222,31 @@ TEST(LumoSkinRender, ControlsThatCannotBeInTheStateAskedForAreRefused)
 }
 
 } // namespace
+
+namespace {
+
+TEST(LumoSkinSheet, PaintsATileOfItsOwnForEveryInternalSkin)
+{
+    RenderFolder folder;
+    ToolRun run = RunTool("sheet sheet.png", folder.Str());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const platform::Bitmap sheet = Picture(folder.File("sheet.png"));
+    // Seven tiles of 264 x 168 a row with gaps of 8, fourteen rows.
+    ASSERT_EQ(sheet.Width(), 8 + 7 * (264 + 8));
+    ASSERT_EQ(sheet.Height(), 8 + 14 * (168 + 8));
+    std::vector<platform::Bitmap> tiles;
+    for (int i = 0; i < 97; ++i) {
+        platform::Bitmap tile(264, 168);
+        for (int y = 0; y < 168; ++y)
+            for (int x = 0; x < 264; ++x)
+                tile.SetPixel(x, y, sheet.Pixel(8 + (i % 7) * 272 + x, 8 + (i / 7) * 176 + y));
+        tiles.push_back(std::move(tile));
+    }
+    // A skin that failed to paint would leave its tile like another's, or the sheet's own grey.
+    for (std::size_t i = 0; i < tiles.size(); ++i)
+        for (std::size_t j = i + 1; j < tiles.size(); ++j)
+            EXPECT_FALSE(SamePicture(tiles[i], tiles[j])) << "tiles " << i << " and " << j << " are the same";
+}
+
+} // namespace
