@@ -40,6 +40,12 @@ struct TacOptions {
     TacOptimizingPriority OptimizingPriority = TacOptimizingPriority::opSpeed;
 };
 
+// The effects controls may show: state changes as cross-fades, and glows around hot controls.
+struct TacSkinEffects {
+    bool AllowAnimation = true;
+    bool AllowGlowing = true;
+};
+
 // The 23 kinds of plain controls that can be skinned by class name.
 inline constexpr int ThirdPartyKindCount = 23;
 inline constexpr std::array<std::string_view, ThirdPartyKindCount> ThirdPartyNames = {
@@ -110,6 +116,7 @@ public:
 
     TacSkinningRules SkinningRules;
     TacOptions Options;
+    TacSkinEffects Effects;
     std::array<platform::String, ThirdPartyKindCount> ThirdParty;
     std::array<std::vector<platform::String>, ThirdPartyKindCount> ThirdLists;
     bool ExtendedBorders = false;
