@@ -253,7 +253,12 @@ bool SkinCommand(TMessage& m, TsCommonData& data)
         data.BGChanged = true;
         return true;
     case AC_INVALIDATE:
-        data.Invalidate();
+        // Data::Invalidate asks a speed button with this very command: repaint without asking again.
+        data.BGChanged = true;
+        if (data.OwnerWinControl())
+            data.Invalidate();
+        else if (data.OwnerControl())
+            data.OwnerControl()->Invalidate();
         return true;
     case AC_SETCHANGEDIFNECESSARY:
         if (data.BgDependsOnPosition()) {

@@ -1,5 +1,6 @@
 #include "skin/manager/TsSkinManager.h"
 
+#include "skin/effects/TacGlowEffect.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/model/SkinColors.h"
 #include "skin/package/AsciiText.h"
@@ -353,6 +354,9 @@ void TsSkinManager::SendNewSkin(bool allowAnimation)
 {
     if (loading_)
         return;
+    // A glow is a picture of the old skin in a window of its own: nothing else would take it away.
+    if (IsDefault())
+        ClearGlows();
     SetCommonActive(false);
     drawingRestricted = true;
     broadcaster_.Broadcast(SM_VELTACMD, AcCommand(AC_SETNEWSKIN), reinterpret_cast<LPARAM>(this));
@@ -424,6 +428,7 @@ void TsSkinManager::SetChangeSysColors(bool on)
 void TsSkinManager::SendRemoveSkin()
 {
     skinRemoving_ = true;
+    ClearGlows();
     RemoveSysColors();
     SetCommonActive(false);
     broadcaster_.Broadcast(SM_VELTACMD, AcCommand(AC_REMOVESKIN), reinterpret_cast<LPARAM>(this));

@@ -7,7 +7,8 @@
 
 namespace skin {
 
-inline constexpr int clFuchsia = 0xFF00FF;
+// The platform's colour constants as the int colour values the skin model keeps.
+inline constexpr int clFuchsia = int(platform::clFuchsia);
 
 // Target pixel (x, y) of a routine that takes a TCacheInfo lies over Bmp pixel (X + x, Y + y).
 struct TCacheInfo {

@@ -11,7 +11,7 @@ using namespace paint_detail;
 
 namespace {
 
-constexpr int ToneNotSet = 0x1FFFFFFF;
+constexpr int ToneNotSet = int(platform::clNone);
 
 } // namespace
 

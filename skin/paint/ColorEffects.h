@@ -8,11 +8,11 @@
 namespace skin {
 
 struct TacColorEffects {
-    int ColorTone = 0x1FFFFFFF; // not set
+    int ColorTone = int(platform::clNone);
     int HUEOffset = 0;
     int Saturation = 0; // passed to the saturation rule as it is (not as percent)
 
-    bool Any() const { return ColorTone != 0x1FFFFFFF || HUEOffset != 0 || Saturation != 0; }
+    bool Any() const { return ColorTone != int(platform::clNone) || HUEOffset != 0 || Saturation != 0; }
 };
 
 // Every pixel becomes the tone colour scaled by the pixel's largest channel: channel * largest >> 8.

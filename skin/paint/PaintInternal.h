@@ -16,6 +16,16 @@ using platform::RECT;
 inline constexpr PixelBGRA RgbBits = 0x00FFFFFF;
 inline constexpr PixelBGRA FuchsiaRgb = 0x00FF00FF; // as a pixel: red and blue swap, fuchsia stays
 
+// (a * (dst - src) + src * 256) >> 8 for every channel, alpha too: a (0..256) is the weight of
+// dst. Blue and red share one word, green and alpha another; no lane can overflow into the next.
+inline PixelBGRA SumPixel(PixelBGRA d, PixelBGRA s, unsigned a)
+{
+    constexpr PixelBGRA lanes = 0x00FF00FF;
+    const unsigned k = 256 - a;
+    return ((((d & lanes) * a + (s & lanes) * k) >> 8) & lanes) |
+           (((((d >> 8) & lanes) * a + ((s >> 8) & lanes) * k) >> 8) & lanes) << 8;
+}
+
 // A colour value (0x00BBGGRR, high byte ignored) as a pixel with the given alpha.
 inline PixelBGRA ColorPixel(int color, platform::BYTE alpha = 255)
 {

@@ -19,7 +19,7 @@ struct ItemPaintArgs {
     bool UpdateCorners = false; // complete transparent border corners from CI
     int Texture = -1;          // the section's PATTERN element (state 0), -1: the state's own
     int HotTexture = -1;       // its HOTPATTERN element (states above 0)
-    int CustomColor = 0x1FFFFFFF; // the control's own colour, replacing the section's; not set: none
+    int CustomColor = int(platform::clNone); // the control's own colour replacing the section's; clNone: none
     TacColorEffects Effects;   // applied over the whole target after a border or an opaque state
 };
 

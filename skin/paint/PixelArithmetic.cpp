@@ -51,16 +51,13 @@ void SumBmpRect(Bitmap& dst, const Bitmap& src, int alpha, RECT srcRect, POINT d
         return;
     // (A * (dst - src) + src * 256) >> 8 is A * dst + (256 - A) * src, shifted, as neither part
     // is negative.
-    const unsigned a = unsigned(std::clamp(alpha, 0, 256)), sa = 256 - a;
+    const unsigned a = unsigned(std::clamp(alpha, 0, 256));
     const int w = srcRect.Width();
     for (int row = 0; row < srcRect.Height(); ++row) {
         PixelBGRA* d = dst.ScanLine(y + row) + x;
         const PixelBGRA* s = src.ScanLine(srcRect.top + row) + srcRect.left;
-        for (int i = 0; i < w; ++i) {
-            const PixelBGRA dp = d[i], sp = s[i];
-            d[i] = MixLanes(dp & LaneMask, sp & LaneMask, a, sa) |
-                   (MixLanes((dp >> 8) & LaneMask, (sp >> 8) & LaneMask, a, sa) << 8);
-        }
+        for (int i = 0; i < w; ++i)
+            d[i] = SumPixel(d[i], s[i], a);
     }
 }
 

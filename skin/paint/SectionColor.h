@@ -6,7 +6,7 @@
 
 namespace skin {
 
-inline constexpr int clNone = 0x1FFFFFFF;
+inline constexpr int clNone = int(platform::clNone);
 
 // The state whose values a section shows: states above 2 count as 2, and a state the section
 // does not have falls back to 0.
