@@ -5,8 +5,11 @@
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/DisabledLook.h"
 #include "skin/paint/PaintItem.h"
+#include "skin/paint/SectionColor.h"
 #include "skin/paint/SkinRect.h"
 #include "skin/paint/WriteText.h"
+
+#include "platform/text/Text.h"
 
 #include <algorithm>
 
@@ -252,6 +255,53 @@ ButtonPictureResult PaintSpeedButtonPicture(const ButtonSkin& s, const ButtonCon
         PaintBorder(s, false, cache, result);
     FinishDisabled(s, c, cache);
     result.GlyphPos = glyph;
+    result.CaptionRect = caption;
+    return result;
+}
+
+ButtonPictureResult PaintPushButtonPicture(const ButtonSkin& s, const ButtonContent& c, const PushButtonLook& look,
+                                           bool wantRegion, Bitmap& cache)
+{
+    ButtonPictureResult result;
+    if (!s.Model || !s.Model->IsValidSkinIndex(s.SkinIndex) || cache.IsEmpty())
+        return result;
+    PaintItemBG(*s.Model, s.SkinIndex, BackgroundArgs(s, cache), cache);
+    PaintBorder(s, wantRegion, cache, result);
+    ApplyColorEffects(cache, cache.BoundsRect(), s.Effects);
+
+    const int w = cache.Width(), h = cache.Height();
+    const UINT flags = DT_CENTER | DT_VCENTER | DT_EXPANDTABS | (c.WordWrap ? DT_WORDBREAK : DT_SINGLELINE) |
+                       (c.RightToLeft ? DT_RTLREADING : 0);
+    const TSize size = MeasureCaption(c.Font, c.Caption, w - 2 * look.ContentMargin, flags);
+    TRect caption = PushButtonCaptionRect(w, h, size);
+    if (ShiftsContent(s, c))
+        OffsetRect(&caption, 1, 1);
+    if (!c.Caption.empty()) {
+        ButtonContent centred = c;
+        centred.Props.TextAlignment = toolkit::taCenter;
+        centred.UseEllipsis = false;
+        DrawCaption(s, centred, caption, cache);
+    }
+    if (look.SplitButton) {
+        const TsGeneralData& section = Section(s);
+        const int props = SectionStateIndex(section, s.State == 0 ? 0 : 1);
+        const PixelBGRA line = ColorToPixel(COLORREF(section.Props[std::size_t(props)].FontColor.Color));
+        for (int y = 4; y < h - 4; ++y)
+            if (w - 15 >= 0 && w - 15 < w)
+                cache.SetPixel(w - 15, y, line);
+        // A small arrow pointing down, centred in the right 16 pixels.
+        for (int row = 0; row < 4; ++row)
+            for (int x = w - 11 + row; x <= w - 5 - row; ++x)
+                if (x >= 0 && x < w && h / 2 - 1 + row < h)
+                    cache.SetPixel(x, h / 2 - 1 + row, line);
+    }
+    if (c.ShowFocusFrame && c.Enabled && !c.Caption.empty()) {
+        const TsGeneralData& section = Section(s);
+        const int props = std::clamp(section.States, 0, 2);
+        DrawFocusDots(cache, PushButtonFocusRect(caption, c.FocusMargin, h),
+                      COLORREF(section.Props[std::size_t(props)].FontColor.Color));
+    }
+    FinishDisabled(s, c, cache);
     result.CaptionRect = caption;
     return result;
 }

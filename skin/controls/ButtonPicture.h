@@ -77,6 +77,16 @@ ButtonPictureResult PaintBitBtnPicture(const ButtonSkin& skin, const ButtonConte
 ButtonPictureResult PaintSpeedButtonPicture(const ButtonSkin& skin, const ButtonContent& content,
                                             TacGrayedMode grayedMode, platform::Bitmap& cache);
 
+struct PushButtonLook {
+    bool SplitButton = false;   // a line and an arrow mark the drop-down part on the right
+    int ContentMargin = 6;
+};
+
+// The push button's picture: background, border (always under the caption), effects, the
+// caption centred, the split part, the focus outline, the disabled look.
+ButtonPictureResult PaintPushButtonPicture(const ButtonSkin& skin, const ButtonContent& content,
+                                           const PushButtonLook& look, bool wantRegion, platform::Bitmap& cache);
+
 // The caption's size as the button measures it: in MaxCaptionWidth with the caption flags.
 toolkit::TSize MeasureButtonCaption(const ButtonContent& content, int controlWidth);
 

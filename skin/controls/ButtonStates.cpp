@@ -44,6 +44,11 @@ int SpeedButtonState(const SpeedButtonFacts& f)
     return 0;
 }
 
+bool AnimEventAllowed(TacAnimatEvents own, TacAnimatEvent event, bool managerAllows)
+{
+    return own.Contains(aeGlobalDef) ? managerAllows : own.Contains(event);
+}
+
 int SectionState(int buttonState, int sectionStates)
 {
     if (buttonState == 3 && sectionStates < 4)

@@ -41,6 +41,10 @@ struct SpeedButtonFacts {
 
 int SpeedButtonState(const SpeedButtonFacts& facts);
 
+// Whether a change by this event fades: the button's own AnimatEvents, or with aeGlobalDef what
+// the manager allows for buttons.
+bool AnimEventAllowed(TacAnimatEvents own, TacAnimatEvent event, bool managerAllows);
+
 // The section state painted for a button state: state 3 shows the hot picture unless the section
 // has a fourth state, anything else is clamped to the section's states.
 int SectionState(int buttonState, int sectionStates);

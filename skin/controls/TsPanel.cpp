@@ -1,6 +1,7 @@
 #include "skin/controls/TsPanel.h"
 
 #include "skin/controls/CommonWndProc.h"
+#include "skin/controls/FontIndex.h"
 #include "skin/controls/ParentBackground.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/model/TsSkinModel.h"
@@ -53,6 +54,9 @@ void TsPanel::WndProc(toolkit::TMessage& m)
         case AC_PREPARECACHE:
             m.Result = PrepareCache() ? 1 : 0;
             return;
+        case AC_GETFONTINDEX:
+            m.Result = m.LParam && AnswerFontIndex(*skinData_, *reinterpret_cast<TacPaintInfo*>(m.LParam)) ? 1 : 0;
+            return;
         default:
             break;
         }
@@ -95,6 +99,7 @@ void TsPanel::WriteCaption(Bitmap& target)
     args.SkinIndex = skinData_->SkinIndex();
     args.Enabled = Enabled();
     args.CustomFont = skinData_->CustomFont();
+    args.ParentFontIndex = GetFontIndex(*this, 0);
     if (args.CustomFont)
         SetTextColor(dc, toolkit::ColorToRGB(Font()->Color()));
     WriteTextEx(dc, Caption(), r, flags, skinData_->Model(), args);

@@ -111,6 +111,19 @@ TEST_F(ButtonGlyphTest, AGlyphWithoutAnyAlphaIsOpaqueOnlyWhenDisabledOrChecked)
     EXPECT_EQ(platform::PixelToColor(checked.cache.Pixel(2, 1)), platform::RGB(200, 100, 0));
 }
 
+TEST_F(ButtonGlyphTest, AGreyGlyphHasEqualChannels)
+{
+    toolkit::TBitmap glyph;
+    SetAlphaStrip(glyph, {255, 255});
+    GlyphTarget t(glyph, &manager);
+    t.data.Grayed = true;
+    acDrawGlyphEx(t.data);
+    const PixelBGRA p = t.cache.Pixel(1, 1);
+    EXPECT_NE(p, MakePixel(199, 99, 0, 255));
+    EXPECT_NEAR(platform::PixelR(p), platform::PixelG(p), 1);
+    EXPECT_NEAR(platform::PixelG(p), platform::PixelB(p), 1);
+}
+
 TEST_F(ButtonGlyphTest, AGlyphWithoutWidthDrawsNothing)
 {
     toolkit::TBitmap glyph;
