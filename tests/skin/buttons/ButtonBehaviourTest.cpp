@@ -3,6 +3,7 @@
 #include "../controls/ControlsTestSupport.h"
 
 #include "skin/controls/TsBitBtn.h"
+#include "skin/controls/TsButton.h"
 #include "skin/controls/TsSpeedButton.h"
 
 using namespace controlstest;
@@ -12,7 +13,8 @@ namespace {
 std::string ButtonSections()
 {
     return StandardSections() + "[BUTTON]\r\nCOLOR=" + std::to_string(PlainColor) +
-           "\r\nHOTCOLOR=" + std::to_string(HotColor) + "\r\nBORDERSMASK=" + BorderValue + "\r\n";
+           "\r\nHOTCOLOR=" + std::to_string(HotColor) + "\r\nBORDERSMASK=" + BorderValue +
+           "\r\n[TOOLBUTTON]\r\nPARENTCLASS=SPEEDBUTTON\r\n";
 }
 
 class ButtonsForm : public toolkit::TForm {
@@ -167,4 +169,49 @@ TEST_F(ButtonBehaviourTest, TheScreenShowsTheCachePictureOfTheState)
     // The hot state's colour fills the speed button (it has no border mask).
     EXPECT_EQ(platform::PixelToColor(shot.Pixel(x, y)), platform::COLORREF(HotColor));
     EXPECT_EQ(*form->first->SkinData()->FCacheBmp, *skin::PictureToShow(*form->first->SkinData()));
+}
+
+TEST_F(ButtonBehaviourTest, ButtonsWithoutASectionNameTakeTheirClassDefault)
+{
+    const skin::TsSkinModel& model = *manager_->Model();
+    auto* bit = toolkit::FormTester::Make<skin::TsBitBtn>(form, form->panel, u"unnamedBit", 220, 2, 107, 36);
+    auto* speed = toolkit::FormTester::Make<skin::TsSpeedButton>(form, form->panel, u"unnamedSpeed", 70, 100, 32, 32);
+    for (skin::TsCommonData* data :
+         {static_cast<skin::TsCommonData*>(bit->SkinData()), static_cast<skin::TsCommonData*>(speed->SkinData())}) {
+        data->SetLoading(false);
+        data->UpdateIndexes(true);
+    }
+    EXPECT_EQ(bit->SkinData()->SkinIndex(), model.GetSkinIndex("BUTTON"));
+    EXPECT_EQ(speed->SkinData()->SkinIndex(), model.GetSkinIndex("SPEEDBUTTON"));
+    speed->SetFlat(true); // resolves the section again
+    EXPECT_EQ(speed->SkinData()->SkinIndex(), model.GetSkinIndex("TOOLBUTTON"));
+    EXPECT_GE(model.GetSkinIndex("TOOLBUTTON"), 0);
+}
+
+TEST(ButtonDefaults, FollowTheSkinnedClassesRatherThanTheirBases)
+{
+    toolkit::FormTester tester;
+    skin::TsBitBtn bit(nullptr);
+    skin::TsSpeedButton speed(nullptr);
+    skin::TsButton push(nullptr);
+    EXPECT_TRUE(bit.WordWrap());
+    EXPECT_TRUE(push.WordWrap());
+    EXPECT_TRUE(speed.WordWrap());
+    EXPECT_EQ(bit.Margin(), -1);
+    EXPECT_EQ(bit.Spacing(), 4);
+    EXPECT_EQ(bit.VerticalAlignment(), toolkit::taVerticalCenter);
+    EXPECT_EQ(bit.FocusMargin(), 1);
+    EXPECT_EQ(push.ContentMargin(), 6);
+    EXPECT_EQ(push.Style(), skin::bsPushButton);
+    EXPECT_TRUE(speed.UseEllipsis());
+    EXPECT_EQ(speed.GrayedMode(), skin::gmInactive);
+    EXPECT_EQ(speed.ButtonStyle(), skin::tbsButton);
+    const skin::TsButtonSkinProperties& p = bit.SkinProperties();
+    EXPECT_TRUE(p.AnimatEvents == skin::TacAnimatEvents{skin::aeGlobalDef});
+    EXPECT_EQ(p.DisabledKind, skin::dkBlended);
+    EXPECT_TRUE(p.DrawOverBorder);
+    EXPECT_EQ(p.GlyphColorTone, skin::clNotSet);
+    EXPECT_EQ(bit.SkinData()->COC(), skin::COC_TsBitBtn);
+    EXPECT_EQ(speed.SkinData()->COC(), skin::COC_TsSpeedButton);
+    EXPECT_EQ(push.SkinData()->COC(), skin::COC_TsButton);
 }
