@@ -215,3 +215,13 @@ TEST(ButtonDefaults, FollowTheSkinnedClassesRatherThanTheirBases)
     EXPECT_EQ(speed.SkinData()->COC(), skin::COC_TsSpeedButton);
     EXPECT_EQ(push.SkinData()->COC(), skin::COC_TsButton);
 }
+
+TEST_F(ButtonBehaviourTest, AWindowedButtonThatMissedTheSkinLooksItsSectionUpWhenItPaints)
+{
+    form->other->SkinData()->ForgetIndexes();
+    ASSERT_FALSE(form->other->SkinData()->Skinned());
+    form->other->Invalidate();
+    tester_->Pump();
+    EXPECT_TRUE(form->other->SkinData()->Skinned());
+    EXPECT_EQ(form->other->SkinData()->SkinIndex(), manager_->Model()->GetSkinIndex("BUTTON"));
+}
