@@ -37,6 +37,15 @@ void TsBitBtn::SetDown(bool value)
     Invalidate();
 }
 
+void TsBitBtn::SetAcceptsControls(bool value)
+{
+    acceptsControls_ = value;
+    if (value)
+        ControlStyle.Include(toolkit::csAcceptsControls);
+    else
+        ControlStyle.Exclude(toolkit::csAcceptsControls);
+}
+
 void TsBitBtn::Invalidate()
 {
     if (skinData_)

@@ -33,7 +33,7 @@ public:
     bool ShowFocus() const { return showFocus_; }
     void SetShowFocus(bool value) { showFocus_ = value; }
     bool AcceptsControls() const { return acceptsControls_; }
-    void SetAcceptsControls(bool value) { acceptsControls_ = value; }
+    void SetAcceptsControls(bool value);
 
     TBmpPaintEvent OnPaint;
 

@@ -165,6 +165,8 @@ void TsSpeedButton::MouseEntered(bool wasAbove)
     if (wasAbove || !skinData_->FMouseAbove || buttonStyle_ == tbsSeparator || buttonStyle_ == tbsDivider)
         return;
     FHotState = true;
+    // The plain button's own repaint of the hot look does not make the cache out of date.
+    skinData_->BGChanged = false;
     ChangeButtonState(*skinData_, properties_.AnimatEvents, {1, aeMouseEnter, true, false}, AnimStepGraphic);
 }
 
@@ -173,6 +175,7 @@ void TsSpeedButton::MouseLeft(bool wasAbove)
     if (!wasAbove || skinData_->FMouseAbove)
         return;
     FHotState = false;
+    skinData_->BGChanged = false;
     ChangeButtonState(*skinData_, properties_.AnimatEvents, {CurrentState(), aeMouseLeave, false, false},
                       AnimStepGraphic);
 }
@@ -185,6 +188,7 @@ void TsSpeedButton::Released(toolkit::TPoint at)
         skinData_->FMouseAbove = false;
         FHotState = false;
     }
+    skinData_->BGChanged = false;
     ChangeButtonState(*skinData_, properties_.AnimatEvents, {CurrentState(), aeMouseUp, above, true}, AnimStepGraphic);
 }
 

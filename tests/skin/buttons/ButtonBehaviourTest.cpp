@@ -5,6 +5,7 @@
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsSpeedButton.h"
+#include "skin/effects/TacThreadedTimer.h"
 
 using namespace controlstest;
 
@@ -224,4 +225,45 @@ TEST_F(ButtonBehaviourTest, AWindowedButtonThatMissedTheSkinLooksItsSectionUpWhe
     tester_->Pump();
     EXPECT_TRUE(form->other->SkinData()->Skinned());
     EXPECT_EQ(form->other->SkinData()->SkinIndex(), manager_->Model()->GetSkinIndex("BUTTON"));
+}
+
+TEST_F(ButtonBehaviourTest, EnteringFadesToHotInTenStepsAndLeavingFadesBackInTwenty)
+{
+    // A focused button stays in the hot state when the mouse leaves it.
+    form->panel->SetFocus();
+    tester_->Pump();
+    for (toolkit::TControl* button :
+         {static_cast<toolkit::TControl*>(form->source), static_cast<toolkit::TControl*>(form->first)}) {
+        skin::TsCommonData& data = *reinterpret_cast<skin::TsCommonData*>(
+            button->Perform(skin::SM_VELTACMD, skin::AcCommand(skin::AC_GETSKINDATA), 0));
+        tester_->MouseMove(button, Centre(button));
+        ASSERT_TRUE(data.AnimTimer && data.AnimTimer->Running()) << "no fade to hot";
+        EXPECT_EQ(data.AnimTimer->State, 1);
+        EXPECT_EQ(data.AnimTimer->Iterations, 10);
+        Settle();
+        EXPECT_FALSE(data.AnimTimer->Running());
+        tester_->MoveMouseTo(platform::POINT{1200, 900});
+        ASSERT_TRUE(data.AnimTimer->Running()) << "no fade back";
+        EXPECT_EQ(data.AnimTimer->State, 0);
+        EXPECT_EQ(data.AnimTimer->Iterations, 20);
+        Settle();
+        EXPECT_FALSE(data.AnimTimer->Running());
+    }
+}
+
+TEST_F(ButtonBehaviourTest, WithoutAnimationStateChangesRepaintAtOnce)
+{
+    manager_->Effects.AllowAnimation = false;
+    tester_->MouseMove(form->first, Centre(form->first));
+    EXPECT_FALSE(form->first->SkinData()->AnimTimer && form->first->SkinData()->AnimTimer->Running());
+    tester_->Pump();
+    EXPECT_EQ(form->first->CurrentState(), 1);
+    manager_->Effects.AllowAnimation = true;
+    // A button's own events can switch the fade off for one kind of change only.
+    form->source->SkinProperties().AnimatEvents = skin::TacAnimatEvents{skin::aeMouseLeave};
+    tester_->MouseMove(form->source, Centre(form->source));
+    EXPECT_FALSE(form->source->SkinData()->AnimTimer && form->source->SkinData()->AnimTimer->Running());
+    tester_->Pump();
+    tester_->MoveMouseTo(platform::POINT{1200, 900});
+    EXPECT_TRUE(form->source->SkinData()->AnimTimer && form->source->SkinData()->AnimTimer->Running());
 }
