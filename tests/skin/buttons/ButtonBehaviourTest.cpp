@@ -234,6 +234,7 @@ TEST_F(ButtonBehaviourTest, EnteringFadesToHotInTenStepsAndLeavingFadesBackInTwe
     tester_->Pump();
     for (toolkit::TControl* button :
          {static_cast<toolkit::TControl*>(form->source), static_cast<toolkit::TControl*>(form->first)}) {
+        SCOPED_TRACE(platform::Utf16ToUtf8(button->Name()));
         skin::TsCommonData& data = *reinterpret_cast<skin::TsCommonData*>(
             button->Perform(skin::SM_VELTACMD, skin::AcCommand(skin::AC_GETSKINDATA), 0));
         tester_->MouseMove(button, Centre(button));
@@ -244,6 +245,8 @@ TEST_F(ButtonBehaviourTest, EnteringFadesToHotInTenStepsAndLeavingFadesBackInTwe
         EXPECT_FALSE(data.AnimTimer->Running());
         tester_->MoveMouseTo(platform::POINT{1200, 900});
         ASSERT_TRUE(data.AnimTimer->Running()) << "no fade back";
+        EXPECT_FALSE(data.FMouseAbove);
+        EXPECT_FALSE(data.FFocused);
         EXPECT_EQ(data.AnimTimer->State, 0);
         EXPECT_EQ(data.AnimTimer->Iterations, 20);
         Settle();
