@@ -116,6 +116,9 @@ void WindowedButtonSkin::ApplyRegion()
 
 void WindowedButtonSkin::PaintWindow(HDC dc)
 {
+    // A window made after the skin was announced never heard of it: it looks the section up now.
+    if (!Skinned() && data_.Model() && data_.SkinIndex() < 0 && !data_.Loading())
+        data_.UpdateIndexes(true);
     if (!Skinned()) {
         owner_.InheritedPaintWindow(dc);
         return;

@@ -176,7 +176,7 @@ public:
     void SendRemoveSkin();
     // Applies a change of Options.ChangeSysColors at once.
     void SetChangeSysColors(bool on);
-    bool SysColorsReplaced() const { return !savedSysColors_.empty(); }
+    bool SysColorsReplaced() const { return sysColorsReplaced_; }
 
     bool SkinIsPacked() const { return skinIsPacked_; }
     bool SkinRemoving() const { return skinRemoving_; }
@@ -235,8 +235,8 @@ private:
     platform::HWND activeControl_ = nullptr;
     platform::HWND activeGraphControl_ = nullptr;
     platform::UINT_PTR hotTimer_ = 0;
-    // The system colours the skin answers for while ChangeSysColors is on, with their own values.
-    std::vector<std::pair<int, platform::COLORREF>> savedSysColors_;
+    // The skin answers the process's colour queries (ChangeSysColors).
+    bool sysColorsReplaced_ = false;
 };
 
 } // namespace skin
