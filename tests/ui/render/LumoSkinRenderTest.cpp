@@ -146,6 +146,15 @@ TEST(LumoSkinRender, APackedFileAndAFolderOfASkinDrawAsItsInternalName)
     EXPECT_TRUE(SamePicture(Picture(folder.File("file.png")), reference));
     EXPECT_TRUE(SamePicture(Picture(folder.File("folder.png")), reference));
 
+    // A bare name is looked for in the program's skin directory "c:\Skins" first.
+    fs::create_directories(folder.File("drives/c/Skins"));
+    fs::copy_file(folder.File(packed), folder.File("drives/c/Skins/Woodwork.vsz"));
+    ToolRun byDirectory = RunTool("render --skin Woodwork --window main " + ShellQuote(folder.File("directory.png")),
+                                  folder.Str(), "LUMO_DRIVE_ROOT=" + ShellQuote(folder.File("drives")));
+    ASSERT_EQ(byDirectory.exitCode, 0) << byDirectory.err;
+    EXPECT_EQ(byDirectory.err, "");
+    EXPECT_TRUE(SamePicture(Picture(folder.File("directory.png")), reference));
+
     // The program takes a packed file before a folder of the same name, and so does the tool,
     // saying so.
     fs::copy_file(folder.File(packed), folder.File("skins/Woodwork.vsz"));
