@@ -113,6 +113,13 @@ void BM_FadeStepOfASourceButton(benchmark::State& state)
             hot = !hot;
             headless::MouseMove(hot ? over : away);
             headless::ProcessMessages();
+            // The mouse leaving a windowed control is noticed by the manager's hot-control timer.
+            timer = button->SkinData()->AnimTimer.get();
+            for (int wait = 0; wait < 30 && !(timer && timer->Running()); ++wait) {
+                headless::AdvanceClock(skin::acTimerInterval);
+                headless::ProcessMessages();
+                timer = button->SkinData()->AnimTimer.get();
+            }
             state.ResumeTiming();
             timer = button->SkinData()->AnimTimer.get();
             if (!timer || !timer->Running()) {

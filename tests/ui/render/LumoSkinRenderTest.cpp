@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdio>
 #include <fstream>
+#include <set>
 #include <unistd.h>
 
 namespace {
@@ -71,6 +73,15 @@ platform::RECT DifferingBox(const platform::Bitmap& a, const platform::Bitmap& b
     return box.right > box.left ? box : platform::RECT{};
 }
 
+std::size_t PictureHash(const platform::Bitmap& b)
+{
+    std::size_t h = std::size_t(b.Width()) * 31 + std::size_t(b.Height());
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            h = h * 1099511628211ull + (b.Pixel(x, y) & 0xFFFFFFu);
+    return h;
+}
+
 bool SamePicture(const platform::Bitmap& a, const platform::Bitmap& b)
 {
     return a.Width() == b.Width() && a.Height() == b.Height() && DifferingBox(a, b).right == 0;
@@ -84,6 +95,7 @@ TEST_P(EveryInternalSkin, DrawsTheWindowWithoutAWordOnStandardError)
     const std::vector<std::string> skins = InternalSkinNames();
     ASSERT_EQ(skins.size(), 97u);
     int width = 0, height = 0;
+    std::set<std::size_t> looks;
     for (const std::string& skin : skins) {
         SCOPED_TRACE(skin);
         const std::string out = folder.File("window.png");
@@ -101,6 +113,12 @@ TEST_P(EveryInternalSkin, DrawsTheWindowWithoutAWordOnStandardError)
         // The program's windows have a fixed size, whatever the skin.
         EXPECT_EQ(picture.Width(), width);
         EXPECT_EQ(picture.Height(), height);
+        looks.insert(PictureHash(picture));
+    }
+    std::printf("%zu different pictures of the %s window in %zu skins\n", looks.size(), GetParam(), skins.size());
+    // Every skin has a look of its own in the main window (panels and buttons).
+    if (std::string(GetParam()) == "main") {
+        EXPECT_EQ(looks.size(), skins.size());
     }
 }
 
@@ -127,6 +145,15 @@ TEST(LumoSkinRender, APackedFileAndAFolderOfASkinDrawAsItsInternalName)
     const platform::Bitmap reference = Picture(folder.File("name.png"));
     EXPECT_TRUE(SamePicture(Picture(folder.File("file.png")), reference));
     EXPECT_TRUE(SamePicture(Picture(folder.File("folder.png")), reference));
+
+    // A bare name is looked for in the program's skin directory "c:\Skins" first.
+    fs::create_directories(folder.File("drives/c/Skins"));
+    fs::copy_file(folder.File(packed), folder.File("drives/c/Skins/Woodwork.vsz"));
+    ToolRun byDirectory = RunTool("render --skin Woodwork --window main " + ShellQuote(folder.File("directory.png")),
+                                  folder.Str(), "LUMO_DRIVE_ROOT=" + ShellQuote(folder.File("drives")));
+    ASSERT_EQ(byDirectory.exitCode, 0) << byDirectory.err;
+    EXPECT_EQ(byDirectory.err, "");
+    EXPECT_TRUE(SamePicture(Picture(folder.File("directory.png")), reference));
 
     // The program takes a packed file before a folder of the same name, and so does the tool,
     // saying so.

@@ -3,6 +3,7 @@
 // reference holds the whole window at rest and under it, cut from the window, the source-button
 // row with a hot, a pressed, a focused and a disabled button, and the tool-button row with a hot
 // and a pressed button; every state is put on through the mouse and focus calls of the program.
+// The page area, the engine's own, is left out in grey.
 #include "../../support/ReferencePicture.h"
 #include "../MainWindowTester.h"
 
@@ -19,6 +20,7 @@ struct KindOfSkin {
 
 constexpr int RowHeight = 40; // sPanel1 and sPanel2
 constexpr int Gap = 4;
+constexpr platform::PixelBGRA Grey = platform::MakePixel(128, 128, 128);
 
 class SkinnedMainWindowTest : public MainWindowTest, public ::testing::WithParamInterface<KindOfSkin> {
 protected:
@@ -113,8 +115,14 @@ TEST_P(SkinnedMainWindowTest, MatchesItsReferenceAtRestAndWithButtonsInEachState
     EXPECT_EQ(LoadedUrls().size(), loadsAtRest) << "a press released away from its button loaded a page";
 
     platform::Bitmap sheet(rest.Width(), rest.Height() + int(rows.size()) * (RowHeight + Gap));
-    sheet.Fill(platform::MakePixel(128, 128, 128));
+    sheet.Fill(Grey);
     CopyRows(rest, 0, rest.Height(), sheet, 0);
+    // The page area is the engine's, whatever the skin: left out.
+    const platform::POINT origin = ClientOrigin();
+    const toolkit::TRect page = form->sPanel3->BoundsRect();
+    for (int y = origin.y + page.top; y < origin.y + page.bottom; ++y)
+        for (int x = origin.x + page.left; x < origin.x + page.right; ++x)
+            sheet.SetPixel(x, y, Grey);
     for (std::size_t i = 0; i < rows.size(); ++i)
         CopyRows(rows[i].first, rows[i].second, RowHeight, sheet, rest.Height() + Gap + int(i) * (RowHeight + Gap));
     testsupport::ExpectMatchesReference(sheet, GetParam().reference);

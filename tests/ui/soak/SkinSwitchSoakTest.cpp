@@ -6,6 +6,8 @@
 #include "../WindowSetTester.h"
 
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "skin/effects/TacGlowEffect.h"
+#include "skin/effects/TacThreadedTimer.h"
 #include "platform/window/Window.h"
 
 #include <cstdio>
@@ -32,7 +34,7 @@ int GlowWindows()
     int count = 0;
     platform::EnumWindows(
         [](platform::HWND hwnd, platform::LPARAM counter) -> platform::BOOL {
-            if (platform::GetClassName(hwnd) == u"TacGlowForm")
+            if (platform::GetClassName(hwnd) == skin::GlowFormClassName)
                 ++*reinterpret_cast<int*>(counter);
             return true;
         },
@@ -45,6 +47,8 @@ int GlowWindows()
 TEST_F(WindowSetTest, TenRoundsOfEveryInternalSkinLeaveNoMemoryGlowOrTimerBehind)
 {
     Start();
+    // A composing desktop, so that hot buttons of skins with a glow show one.
+    platform::headless::Current().SetComposesLayeredWindows(true);
     const std::array<toolkit::TForm*, 7> windows = {ui::AboutForm,  ui::AudioskazkiForm, ui::DonationForm,
                                                     ui::HelpForm,   ui::TVProgrammForm,  ui::SettingForm,
                                                     ui::Form1};
@@ -68,7 +72,7 @@ TEST_F(WindowSetTest, TenRoundsOfEveryInternalSkinLeaveNoMemoryGlowOrTimerBehind
     const int skins = manager.InternalSkins().Count();
     ASSERT_EQ(skins, 97);
     long afterFirstRound = 0, largest = 0;
-    int loads = 0, moves = 0;
+    int loads = 0, moves = 0, glowsSeen = 0;
     manager.OnSkinLoading = [&loads] { ++loads; };
     for (int round = 0; round < Rounds; ++round) {
         for (int i = 0; i < skins; ++i) {
@@ -76,6 +80,7 @@ TEST_F(WindowSetTest, TenRoundsOfEveryInternalSkinLeaveNoMemoryGlowOrTimerBehind
             tester->MouseMove(button, platform::POINT{button->Width() / 2, button->Height() / 2});
             // Half way through a fade to hot.
             tester->Advance(50);
+            glowsSeen += GlowWindows() > 0;
             manager.SetSkinName(manager.InternalSkins().Item(i).Name);
             tester->Pump();
         }
@@ -87,6 +92,9 @@ TEST_F(WindowSetTest, TenRoundsOfEveryInternalSkinLeaveNoMemoryGlowOrTimerBehind
     }
     manager.OnSkinLoading = nullptr;
     EXPECT_EQ(loads, Rounds * skins);
+    // Else the run would prove nothing about glows.
+    EXPECT_GT(glowsSeen, Rounds * 10) << "hardly any glow showed";
+    std::printf("a glow showed before %d of the %d switches\n", glowsSeen, Rounds * skins);
     EXPECT_TRUE(reports.empty()) << reports.front();
 
     const long growth = ResidentBytes() - afterFirstRound;
@@ -100,5 +108,7 @@ TEST_F(WindowSetTest, TenRoundsOfEveryInternalSkinLeaveNoMemoryGlowOrTimerBehind
     tester->MoveMouseTo(platform::POINT{1270, 1010});
     tester->Advance(2000);
     EXPECT_EQ(GlowWindows(), 0);
+    EXPECT_EQ(skin::LiveGlowCount(), 0);
+    EXPECT_EQ(skin::TacThreadedTimer::RunningCount(), 0);
     EXPECT_EQ(platform::headless::TimerCount(), timersBefore);
 }
