@@ -45,5 +45,9 @@ constexpr TColor clDefault = 0x20000000;
 
 // The colour value of c: system colours are looked up, others are returned as they are.
 platform::COLORREF ColorToRGB(TColor c);
+// The same for what a brush fills with and what a pen draws with: a process that answers its own
+// colour queries may give brushes and pens of a colour other values than the colour itself.
+platform::COLORREF BrushColorToRGB(TColor c);
+platform::COLORREF PenColorToRGB(TColor c);
 
 } // namespace toolkit

@@ -21,14 +21,14 @@ void TCanvas::FillRect(const TRect& r)
 {
     if (!dc_ || brush_.Style == bsClear)
         return;
-    platform::FillSolidRect(dc_, r, ColorToRGB(brush_.Color));
+    platform::FillSolidRect(dc_, r, BrushColorToRGB(brush_.Color));
 }
 
 void TCanvas::FrameRect(const TRect& r)
 {
     if (!dc_ || brush_.Style == bsClear)
         return;
-    platform::FrameRect(dc_, r, ColorToRGB(brush_.Color));
+    platform::FrameRect(dc_, r, BrushColorToRGB(brush_.Color));
 }
 
 void TCanvas::Rectangle(const TRect& r)
@@ -38,18 +38,18 @@ void TCanvas::Rectangle(const TRect& r)
     TRect inner = r;
     if (pen_.Style != psClear && pen_.Width > 0) {
         for (int i = 0; i < pen_.Width && !inner.IsEmpty(); ++i) {
-            platform::FrameRect(dc_, inner, ColorToRGB(pen_.Color));
+            platform::FrameRect(dc_, inner, PenColorToRGB(pen_.Color));
             platform::InflateRect(&inner, -1, -1);
         }
     }
     if (brush_.Style != bsClear && !inner.IsEmpty())
-        platform::FillSolidRect(dc_, inner, ColorToRGB(brush_.Color));
+        platform::FillSolidRect(dc_, inner, BrushColorToRGB(brush_.Color));
 }
 
 void TCanvas::LineTo(int x, int y)
 {
     if (dc_ && pen_.Style != psClear)
-        platform::DrawLine(dc_, penPos_, TPoint{x, y}, ColorToRGB(pen_.Color));
+        platform::DrawLine(dc_, penPos_, TPoint{x, y}, PenColorToRGB(pen_.Color));
     penPos_ = {x, y};
 }
 
@@ -77,7 +77,7 @@ void TCanvas::PrepareText()
         platform::SetBkMode(dc_, platform::TRANSPARENT);
     } else {
         platform::SetBkMode(dc_, platform::OPAQUE);
-        platform::SetBkColor(dc_, ColorToRGB(brush_.Color));
+        platform::SetBkColor(dc_, BrushColorToRGB(brush_.Color));
     }
 }
 

@@ -79,6 +79,8 @@ public:
     virtual Bitmap* ScreenPicture() { return nullptr; }
     virtual void ScreenChanged(const RECT& /*damage*/) {}
     virtual COLORREF DesktopColor() const { return RGB(58, 110, 165); }
+    // Whether the desktop composes windows with per-pixel alpha (layered windows look as meant).
+    virtual bool ComposesLayeredWindows() const { return false; }
 
     // Milliseconds; wraps like the platform's tick count.
     virtual DWORD TickCount() = 0;

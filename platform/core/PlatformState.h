@@ -6,6 +6,7 @@
 #include "platform/core/Backend.h"
 #include "platform/core/WinUser.h"
 #include "platform/window/Compositor.h"
+#include "platform/frame/SystemMetrics.h"
 #include "platform/window/DcTable.h"
 #include "platform/window/HookChain.h"
 #include "platform/window/InputState.h"
@@ -32,6 +33,7 @@ struct PlatformState {
     DcTable dcs;
     std::map<HWND, String> webViewAddresses; // the last address each web view was sent to
     std::array<COLORREF, SYSCOLOR_COUNT> sysColors;
+    SysColorReplacement sysColorReplacement;
     bool answerMessageBoxesAtOnce = false; // on the virtual screen, see frame/MessageBox.h
 
     std::unique_ptr<Backend> backend;

@@ -162,11 +162,53 @@ int GetSystemMetrics(int index)
     }
 }
 
-COLORREF GetSysColor(int index)
+COLORREF GetSystemTableColor(int index)
 {
     if (index < 0 || index >= SYSCOLOR_COUNT)
         return 0;
     return Colors()[std::size_t(index)];
+}
+
+COLORREF GetSysColor(int index)
+{
+    if (index < 0 || index >= SYSCOLOR_COUNT)
+        return 0;
+    COLORREF replaced = 0;
+    const SysColorReplacement& r = detail::S().sysColorReplacement;
+    if (r.Color && r.Color(index, replaced))
+        return replaced & 0x00FFFFFF;
+    return Colors()[std::size_t(index)];
+}
+
+COLORREF GetSysColorBrushColor(int index)
+{
+    if (index < 0 || index >= SYSCOLOR_COUNT)
+        return 0;
+    COLORREF replaced = 0;
+    const SysColorReplacement& r = detail::S().sysColorReplacement;
+    if (r.Brush && r.Brush(index, replaced))
+        return replaced & 0x00FFFFFF;
+    return Colors()[std::size_t(index)];
+}
+
+COLORREF GetPenColor(COLORREF color, int sysIndex)
+{
+    COLORREF replaced = 0;
+    const SysColorReplacement& r = detail::S().sysColorReplacement;
+    if (r.Pen && r.Pen(color & 0x00FFFFFF, sysIndex, replaced))
+        return replaced & 0x00FFFFFF;
+    return sysIndex >= 0 ? GetSystemTableColor(sysIndex) : color & 0x00FFFFFF;
+}
+
+void SetSysColorReplacement(SysColorReplacement replacement)
+{
+    detail::S().sysColorReplacement = std::move(replacement);
+}
+
+bool SysColorReplacementInstalled()
+{
+    const SysColorReplacement& r = detail::S().sysColorReplacement;
+    return r.Color || r.Brush || r.Pen;
 }
 
 bool SetSysColors(int count, const int* indexes, const COLORREF* colors)

@@ -5,6 +5,8 @@
 #include "platform/core/Types.h"
 #include "platform/core/WinUser.h"
 
+#include <functional>
+
 namespace platform {
 
 // Metrics beyond the ones the window system's header lists.
@@ -23,5 +25,24 @@ COLORREF GetSysColor(int index);
 bool SetSysColors(int count, const int* indexes, const COLORREF* colors);
 // Puts every colour back to the classic light scheme.
 void ResetSysColors();
+
+// The process may answer its own queries of system colours, system colour brushes and pen colours
+// (a skin does); each function answers false to leave the query to the system's table.
+struct SysColorReplacement {
+    std::function<bool(int index, COLORREF& color)> Color;
+    std::function<bool(int index, COLORREF& color)> Brush;
+    // sysIndex is the system colour the pen was asked in, -1 for a plain colour value.
+    std::function<bool(COLORREF requested, int sysIndex, COLORREF& color)> Pen;
+};
+// Replaces the one in force; an empty replacement removes it.
+void SetSysColorReplacement(SysColorReplacement replacement);
+bool SysColorReplacementInstalled();
+// What the system's own table holds, whatever answers the queries.
+COLORREF GetSystemTableColor(int index);
+// The colour a system colour brush paints with.
+COLORREF GetSysColorBrushColor(int index);
+// The colour a pen asked for in color (a value, or system colour sysIndex when that is 0 or more)
+// draws with.
+COLORREF GetPenColor(COLORREF color, int sysIndex = -1);
 
 } // namespace platform

@@ -4,6 +4,8 @@
 // Window regions and layered attributes live here because composition is what reads them.
 #include "platform/window/WindowInternal.h"
 
+#include "platform/core/Backend.h"
+
 #include "platform/graphics/Gdi.h"
 #include "platform/window/Paint.h"
 
@@ -227,6 +229,8 @@ bool SetLayeredWindowAttributes(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags
     }
     return true;
 }
+
+bool LayeredWindowsAvailable() { return GetBackend().ComposesLayeredWindows(); }
 
 bool GetLayeredWindowAttributes(HWND hwnd, COLORREF* key, BYTE* alpha, DWORD* flags)
 {

@@ -233,6 +233,8 @@ int SetWindowRgn(HWND hwnd, HRGN rgn, bool redraw);
 // Copies the window's region into rgn. Answers ERROR_REGION when the window has none.
 RegionKind GetWindowRgn(HWND hwnd, HRGN rgn);
 
+// Whether layered windows are shown with their per-pixel alpha (a compositing desktop).
+bool LayeredWindowsAvailable();
 // Layered windows (WS_EX_LAYERED). Until one of the two calls has been made, a layered window is
 // not shown.
 bool SetLayeredWindowAttributes(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags);

@@ -1,5 +1,6 @@
 #include "skin/manager/TsSkinManager.h"
 
+#include "skin/effects/TacGlowEffect.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/model/SkinColors.h"
 #include "skin/package/AsciiText.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <memory>
 
 using namespace platform;
 
@@ -353,6 +355,9 @@ void TsSkinManager::SendNewSkin(bool allowAnimation)
 {
     if (loading_)
         return;
+    // A glow is a picture of the old skin in a window of its own: nothing else would take it away.
+    if (IsDefault())
+        ClearGlows();
     SetCommonActive(false);
     drawingRestricted = true;
     broadcaster_.Broadcast(SM_VELTACMD, AcCommand(AC_SETNEWSKIN), reinterpret_cast<LPARAM>(this));
@@ -364,52 +369,85 @@ void TsSkinManager::SendNewSkin(bool allowAnimation)
         RepaintForms(false);
 }
 
-// The process's colour queries answered from the skin. The platform keeps one table of system
-// colours, so the skin's colours go into it and the system's own come back on removal.
+namespace {
+
+// The skin's answers to the process's colour queries, by system colour index; -1 for a query the
+// system answers.
+struct SkinSysColors {
+    std::array<int, SYSCOLOR_COUNT> Color;
+    std::array<int, SYSCOLOR_COUNT> Brush;
+    std::array<int, SYSCOLOR_COUNT> Pen;
+    int GreyPen = -1; // pens asked in the two light greys of plain controls
+};
+
+bool IsColor(int c) { return c >= 0 && c <= 0xFFFFFF; }
+
+SkinSysColors SkinColorTable(const TacPalette& pal, int inactiveBorder)
+{
+    using PC = TacPaletteColors;
+    SkinSysColors t;
+    t.Color.fill(-1);
+    t.Brush.fill(-1);
+    t.Pen.fill(-1);
+    const int main = pal[int(PC::pcMainColor)];
+    t.Color[COLOR_WINDOW] = pal[int(PC::pcEditBG)];
+    t.Color[COLOR_WINDOWFRAME] = pal[int(PC::pcBorder)];
+    t.Color[COLOR_WINDOWTEXT] = pal[int(PC::pcEditText)];
+    t.Color[COLOR_INACTIVEBORDER] = inactiveBorder;
+    t.Color[COLOR_HIGHLIGHT] = pal[int(PC::pcSelectionBG_Focused)];
+    t.Color[COLOR_HIGHLIGHTTEXT] = pal[int(PC::pcSelectionText_Focused)];
+    t.Color[COLOR_BTNSHADOW] = t.Color[COLOR_3DDKSHADOW] = BlendColors(main, 0, 205);
+    t.Color[COLOR_3DLIGHT] = BlendColors(main, 0xFFFFFF, 205);
+    // Brushes of the frame and shadow colours stay the system's.
+    for (int index : {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT})
+        t.Brush[std::size_t(index)] = t.Color[std::size_t(index)];
+    for (int index : {COLOR_WINDOW, COLOR_WINDOWFRAME, COLOR_INACTIVEBORDER, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT,
+                      COLOR_BTNSHADOW, COLOR_3DDKSHADOW, COLOR_3DLIGHT})
+        t.Pen[std::size_t(index)] = t.Color[std::size_t(index)];
+    t.Pen[COLOR_BTNFACE] = main;
+    t.GreyPen = BlendColors(pal[int(PC::pcEditText)], pal[int(PC::pcEditBG)], 38);
+    return t;
+}
+
+bool Answer(const std::array<int, SYSCOLOR_COUNT>& table, int index, COLORREF& color)
+{
+    if (index < 0 || index >= SYSCOLOR_COUNT || !IsColor(table[std::size_t(index)]))
+        return false;
+    color = COLORREF(table[std::size_t(index)]);
+    return true;
+}
+
+} // namespace
+
+// The process's colour queries, brushes and pens answered from the skin while it is loaded.
 void TsSkinManager::InstallSysColors()
 {
     if (!model_)
         return;
     RemoveSysColors();
-    using PC = TacPaletteColors;
-    const TacPalette& pal = model_->Palette;
-    const int main = pal[int(PC::pcMainColor)];
-    const std::pair<int, int> replaced[] = {
-        {COLOR_WINDOW, pal[int(PC::pcEditBG)]},
-        {COLOR_WINDOWFRAME, pal[int(PC::pcBorder)]},
-        {COLOR_WINDOWTEXT, pal[int(PC::pcEditText)]},
-        {COLOR_INACTIVEBORDER, emptyData_.SysInactiveBorderColor},
-        {COLOR_HIGHLIGHT, pal[int(PC::pcSelectionBG_Focused)]},
-        {COLOR_HIGHLIGHTTEXT, pal[int(PC::pcSelectionText_Focused)]},
-        {COLOR_BTNSHADOW, BlendColors(main, 0, 205)},
-        {COLOR_3DDKSHADOW, BlendColors(main, 0, 205)},
-        {COLOR_3DLIGHT, BlendColors(main, 0xFFFFFF, 205)},
+    auto table = std::make_shared<const SkinSysColors>(SkinColorTable(model_->Palette, emptyData_.SysInactiveBorderColor));
+    SysColorReplacement r;
+    r.Color = [table](int index, COLORREF& color) { return Answer(table->Color, index, color); };
+    r.Brush = [table](int index, COLORREF& color) { return Answer(table->Brush, index, color); };
+    r.Pen = [table](COLORREF requested, int sysIndex, COLORREF& color) {
+        if (sysIndex >= 0)
+            return Answer(table->Pen, sysIndex, color);
+        if ((requested == 0xC0C0C0 || requested == 0xF0F0F0) && IsColor(table->GreyPen)) {
+            color = COLORREF(table->GreyPen);
+            return true;
+        }
+        return false;
     };
-    std::vector<int> indexes;
-    std::vector<COLORREF> colors;
-    for (auto [index, color] : replaced) {
-        if (color < 0 || color > 0xFFFFFF)
-            continue;
-        savedSysColors_.push_back({index, GetSysColor(index)});
-        indexes.push_back(index);
-        colors.push_back(COLORREF(color));
-    }
-    if (!indexes.empty())
-        SetSysColors(int(indexes.size()), indexes.data(), colors.data());
+    SetSysColorReplacement(std::move(r));
+    sysColorsReplaced_ = true;
 }
 
 void TsSkinManager::RemoveSysColors()
 {
-    if (savedSysColors_.empty())
+    if (!sysColorsReplaced_)
         return;
-    std::vector<int> indexes;
-    std::vector<COLORREF> colors;
-    for (auto [index, color] : savedSysColors_) {
-        indexes.push_back(index);
-        colors.push_back(color);
-    }
-    savedSysColors_.clear();
-    SetSysColors(int(indexes.size()), indexes.data(), colors.data());
+    sysColorsReplaced_ = false;
+    SetSysColorReplacement({});
 }
 
 void TsSkinManager::SetChangeSysColors(bool on)
@@ -424,6 +462,7 @@ void TsSkinManager::SetChangeSysColors(bool on)
 void TsSkinManager::SendRemoveSkin()
 {
     skinRemoving_ = true;
+    ClearGlows();
     RemoveSysColors();
     SetCommonActive(false);
     broadcaster_.Broadcast(SM_VELTACMD, AcCommand(AC_REMOVESKIN), reinterpret_cast<LPARAM>(this));

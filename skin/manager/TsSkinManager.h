@@ -10,6 +10,7 @@
 
 #include "platform/core/Types.h"
 #include "platform/core/WinUser.h"
+#include "toolkit/Types.h"
 
 #include <array>
 #include <functional>
@@ -38,6 +39,31 @@ struct TacOptions {
     bool NativeBordersMaximized = false;
     TacScaleMode ScaleMode = TacScaleMode::smOldMode;
     TacOptimizingPriority OptimizingPriority = TacOptimizingPriority::opSpeed;
+};
+
+// The effects controls may show: state changes as cross-fades, and glows around hot controls.
+struct TacSkinEffects {
+    bool AllowAnimation = true;
+    bool AllowGlowing = true;
+    // Glyphs of controls at rest are drawn grey.
+    bool DiscoloredGlyphs = false;
+};
+
+// How skinned buttons show focus and presses.
+struct TacButtonsOptions {
+    bool ShowFocusRect = true;
+    // Glyph and caption move one pixel right and down while pressed.
+    bool ShiftContentOnClick = true;
+};
+
+// Which state changes of buttons fade (a button's own AnimatEvents may defer to these).
+enum TacBtnEvent { beMouseEnter, beMouseLeave, beMouseDown, beMouseUp };
+using TacBtnEvents = toolkit::Set<TacBtnEvent>;
+struct TacBtnEffects {
+    TacBtnEvents Events{beMouseEnter, beMouseLeave, beMouseDown, beMouseUp};
+};
+struct TacAnimEffects {
+    TacBtnEffects Buttons;
 };
 
 // The 23 kinds of plain controls that can be skinned by class name.
@@ -110,6 +136,9 @@ public:
 
     TacSkinningRules SkinningRules;
     TacOptions Options;
+    TacSkinEffects Effects;
+    TacButtonsOptions ButtonsOptions;
+    TacAnimEffects AnimEffects;
     std::array<platform::String, ThirdPartyKindCount> ThirdParty;
     std::array<std::vector<platform::String>, ThirdPartyKindCount> ThirdLists;
     bool ExtendedBorders = false;
@@ -147,7 +176,7 @@ public:
     void SendRemoveSkin();
     // Applies a change of Options.ChangeSysColors at once.
     void SetChangeSysColors(bool on);
-    bool SysColorsReplaced() const { return !savedSysColors_.empty(); }
+    bool SysColorsReplaced() const { return sysColorsReplaced_; }
 
     bool SkinIsPacked() const { return skinIsPacked_; }
     bool SkinRemoving() const { return skinRemoving_; }
@@ -206,8 +235,8 @@ private:
     platform::HWND activeControl_ = nullptr;
     platform::HWND activeGraphControl_ = nullptr;
     platform::UINT_PTR hotTimer_ = 0;
-    // The system colours the skin answers for while ChangeSysColors is on, with their own values.
-    std::vector<std::pair<int, platform::COLORREF>> savedSysColors_;
+    // The skin answers the process's colour queries (ChangeSysColors).
+    bool sysColorsReplaced_ = false;
 };
 
 } // namespace skin

@@ -94,8 +94,8 @@ void ForEachPixel(platform::Bitmap& bitmap, const platform::RECT& area, F&& f)
 int BlendColors(int color1, int color2, int alpha)
 {
     const Rgb a = Split(color1), b = Split(color2);
-    auto mix = [&](int x, int y) { return (x * alpha + y * (255 - alpha)) / 255; };
-    return Join({mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b)});
+    auto mix = [&](int x, int y) { return ((x * alpha + y * (255 - alpha)) >> 8) & 0xFF; };
+    return int(unsigned(color1) & 0xFF000000u) | Join({mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b)});
 }
 
 bool IsAdjustableColor(int color) { return color >= 0 && color <= 0xFFFFFF && color != 0xFF00FF; }
@@ -149,8 +149,20 @@ void ChangeSaturation(platform::Bitmap& bitmap, const platform::RECT& area, int 
 {
     if (saturation == 0)
         return;
-    const int d = SaturationDelta(saturation);
+    ChangeSaturationDelta(bitmap, area, SaturationDelta(saturation));
+}
+
+void ChangeSaturationDelta(platform::Bitmap& bitmap, const platform::RECT& area, int d)
+{
+    if (d == 0)
+        return;
+    d = std::clamp(d, -255, 255);
     ForEachPixel(bitmap, area, [&](Rgb c) { return SaturationRgb(c, d); });
+}
+
+int ChangeSaturationDelta(int color, int d)
+{
+    return IsAdjustableColor(color) && d != 0 ? Join(SaturationRgb(Split(color), std::clamp(d, -255, 255))) : color;
 }
 
 void ChangeBrightness(platform::Bitmap& bitmap, const platform::RECT& area, int brightness)

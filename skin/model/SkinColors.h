@@ -7,7 +7,7 @@
 
 namespace skin {
 
-// Each channel: (c1 * alpha + c2 * (255 - alpha)) / 255.
+// Each channel: (c1 * alpha + c2 * (255 - alpha)) >> 8; the high byte of color1 is kept.
 int BlendColors(int color1, int color2, int alpha);
 
 // Colour values that name a colour (0 to $FFFFFF) other than fuchsia; the adjustments leave
@@ -30,6 +30,9 @@ inline bool IsFuchsiaPixel(platform::PixelBGRA p) { return (p & 0x00FFFFFF) == 0
 // The adjustments over a rectangle of a bitmap, fuchsia pixels and alpha untouched.
 void ChangeHue(platform::Bitmap& bitmap, const platform::RECT& area, int offset);
 void ChangeSaturation(platform::Bitmap& bitmap, const platform::RECT& area, int saturation);
+// The saturation rule with the delta d given directly (-255..255), not as percent.
+void ChangeSaturationDelta(platform::Bitmap& bitmap, const platform::RECT& area, int d);
+int ChangeSaturationDelta(int color, int d);
 void ChangeBrightness(platform::Bitmap& bitmap, const platform::RECT& area, int brightness);
 
 } // namespace skin

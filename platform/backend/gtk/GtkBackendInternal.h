@@ -81,6 +81,7 @@ public:
     // Windows.
     SIZE ScreenSize() const override;
     RECT WorkArea() const override;
+    bool ComposesLayeredWindows() const override;
     void CreateSurface(const SurfaceDesc& desc) override;
     void DestroySurface(HWND hwnd) override;
     void ShowSurface(HWND hwnd, bool visible) override;

@@ -32,6 +32,14 @@ SIZE GtkBackend::ScreenSize() const
     return SIZE{gdk_window_get_width(root), gdk_window_get_height(root)};
 }
 
+// Only a running compositing manager shows per-pixel alpha; without one a layered window would
+// be drawn as an opaque rectangle.
+bool GtkBackend::ComposesLayeredWindows() const
+{
+    GdkScreen* screen = gdk_screen_get_default();
+    return screen && gdk_screen_is_composited(screen);
+}
+
 RECT GtkBackend::WorkArea() const
 {
     GdkDisplay* display = gdk_display_get_default();

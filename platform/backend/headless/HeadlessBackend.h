@@ -19,6 +19,9 @@ struct HeadlessOptions {
     RECT workArea{};
     // A clock that moves only when advanced (or when the UI thread would wait for a timer).
     bool virtualClock = true;
+    // The virtual screen composes layered windows itself; tests switch this off to stand for a
+    // desktop without a compositing manager.
+    bool layeredWindows = true;
 };
 
 class HeadlessBackend final : public Backend {
@@ -39,6 +42,8 @@ public:
     Bitmap* ScreenPicture() override { return &screen_; }
     void ScreenChanged(const RECT& damage) override;
     COLORREF DesktopColor() const override { return options_.desktop; }
+    bool ComposesLayeredWindows() const override { return options_.layeredWindows; }
+    void SetComposesLayeredWindows(bool value) { options_.layeredWindows = value; }
     DWORD TickCount() override;
     void PollEvents() override {}
     void WaitForEvents(DWORD timeoutMs) override;
@@ -116,6 +121,10 @@ const Bitmap& Screenshot();
 Bitmap WindowShot(HWND hwnd);
 // Throws ImageError when the file cannot be written.
 void SaveScreenshot(const std::string& path);
+
+// The timers set and not yet killed, window and thread timers alike: what a long run counts to
+// see that nothing it started is left ticking.
+std::size_t TimerCount();
 
 } // namespace headless
 } // namespace platform

@@ -489,6 +489,18 @@ TEST_F(ManagerTest, SystemColoursComeFromTheSkinWhileAsked)
     EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), 86u);
     EXPECT_EQ(GetSysColor(COLOR_3DLIGHT), COLORREF(BlendColors(1000, 0xFFFFFF, 205)));
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), face); // not the skin's to answer
+    // Brushes: the edit colours are the skin's, the shadow and frame brushes stay the system's.
+    EXPECT_EQ(GetSysColorBrushColor(COLOR_WINDOW), 4660u);
+    EXPECT_EQ(GetSysColorBrushColor(COLOR_BTNSHADOW), GetSystemTableColor(COLOR_BTNSHADOW));
+    EXPECT_NE(GetSysColor(COLOR_BTNSHADOW), GetSystemTableColor(COLOR_BTNSHADOW));
+    // Pens: the shadow colours and the face colour by the skin, the light greys of plain controls
+    // as the edit text over the edit background; any other colour as asked.
+    EXPECT_EQ(GetPenColor(0, COLOR_BTNSHADOW), COLORREF(BlendColors(1000, 0, 205)));
+    EXPECT_EQ(GetPenColor(0, COLOR_BTNFACE), 1000u);
+    EXPECT_EQ(GetPenColor(0xC0C0C0), COLORREF(BlendColors(86, 4660, 38)));
+    EXPECT_EQ(GetPenColor(0xF0F0F0), COLORREF(BlendColors(86, 4660, 38)));
+    EXPECT_EQ(GetPenColor(5), 5u); // a colour value, not a system colour
+    EXPECT_EQ(GetPenColor(0, COLOR_MENU), GetSystemTableColor(COLOR_MENU));
     m.SetSkinName(u"Zest (internal)");
     EXPECT_EQ(GetSysColor(COLOR_WINDOW), 0xFFFFFFu); // Zest has no EDIT section: the system's window colour
     m.SetActive(false);
@@ -497,5 +509,6 @@ TEST_F(ManagerTest, SystemColoursComeFromTheSkinWhileAsked)
     EXPECT_TRUE(m.SysColorsReplaced());
     manager_.reset();
     EXPECT_EQ(GetSysColor(COLOR_WINDOW), window);
+    EXPECT_EQ(GetPenColor(0xC0C0C0), 0xC0C0C0u);
     ResetSysColors();
 }
