@@ -16,17 +16,32 @@ using namespace toolkit;
 
 TApplication* CreateWindowSet()
 {
+    TApplication* application = CreateApplication();
+    CreateWindows(application);
+    return application;
+}
+
+TApplication* CreateApplication()
+{
     auto* application = new TApplication(nullptr);
     application->SetTitle(u"Lumo TV Player");
     application->MainFormOnTaskBar = true;
+    return application;
+}
+
+void CreateWindows(TApplication* application, platform::StringView settingsFile)
+{
     application->CreateForm(ui::Form1);
+    if (!settingsFile.empty()) {
+        delete ui::ini;
+        ui::ini = new toolkit::TIniFile(settingsFile);
+    }
     application->CreateForm(ui::AboutForm);
     application->CreateForm(ui::AudioskazkiForm);
     application->CreateForm(ui::DonationForm);
     application->CreateForm(ui::HelpForm);
     application->CreateForm(ui::TVProgrammForm);
     application->CreateForm(ui::SettingForm);
-    return application;
 }
 
 int RunMessageLoop(TApplication* application)

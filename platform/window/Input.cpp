@@ -130,8 +130,12 @@ InputResult ConvertMouse(MSG* out, HWND filter, UINT min, UINT max, bool remove)
         hit = found.second;
     }
     if (remove) {
-        if (ProcessPendingMouseLeave(e.pt, under, hit))
-            return InputResult::Retry; // the leave notice goes first
+        if (ProcessPendingMouseLeave(e.pt, under, hit)) {
+            // The leave notice goes first, with the pointer already where it went: a window that
+            // asks where the mouse is must not find it still over itself.
+            s.input.cursor = e.pt;
+            return InputResult::Retry;
+        }
         s.input.mouseWindow = under;
         s.input.mouseHit = hit;
     }

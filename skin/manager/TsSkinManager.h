@@ -10,6 +10,7 @@
 
 #include "platform/core/Types.h"
 #include "platform/core/WinUser.h"
+#include "toolkit/Types.h"
 
 #include <array>
 #include <functional>
@@ -44,6 +45,25 @@ struct TacOptions {
 struct TacSkinEffects {
     bool AllowAnimation = true;
     bool AllowGlowing = true;
+    // Glyphs of controls at rest are drawn grey.
+    bool DiscoloredGlyphs = false;
+};
+
+// How skinned buttons show focus and presses.
+struct TacButtonsOptions {
+    bool ShowFocusRect = true;
+    // Glyph and caption move one pixel right and down while pressed.
+    bool ShiftContentOnClick = true;
+};
+
+// Which state changes of buttons fade (a button's own AnimatEvents may defer to these).
+enum TacBtnEvent { beMouseEnter, beMouseLeave, beMouseDown, beMouseUp };
+using TacBtnEvents = toolkit::Set<TacBtnEvent>;
+struct TacBtnEffects {
+    TacBtnEvents Events{beMouseEnter, beMouseLeave, beMouseDown, beMouseUp};
+};
+struct TacAnimEffects {
+    TacBtnEffects Buttons;
 };
 
 // The 23 kinds of plain controls that can be skinned by class name.
@@ -117,6 +137,8 @@ public:
     TacSkinningRules SkinningRules;
     TacOptions Options;
     TacSkinEffects Effects;
+    TacButtonsOptions ButtonsOptions;
+    TacAnimEffects AnimEffects;
     std::array<platform::String, ThirdPartyKindCount> ThirdParty;
     std::array<std::vector<platform::String>, ThirdPartyKindCount> ThirdLists;
     bool ExtendedBorders = false;

@@ -37,21 +37,19 @@ void FillRun(PixelBGRA* values, int from, int to, const TsGradPie& piece)
 }
 
 // The colours of a gradient along one axis of the given length: vertical pieces end at
-// start + length * Percent / 100 (integer), horizontal ones at the rounded running sum of
-// Percent * length / 100; the last piece always reaches the end.
+// start + length * Percent / 100 (integer), horizontal ones at start + Percent * length / 100
+// rounded; the last piece always reaches the end.
 std::vector<PixelBGRA> Runs(const std::vector<TsGradPie>& pieces, int length, bool horizontal)
 {
     std::vector<PixelBGRA> values(std::size_t(std::max(length, 0)));
     int start = 0;
-    double boundary = 0;
     for (std::size_t k = 0; k < pieces.size() && start < length; ++k) {
         int end;
         if (k + 1 == pieces.size())
             end = length;
-        else if (horizontal) {
-            boundary += pieces[k].Percent * double(length) / 100.0;
-            end = int(std::nearbyint(boundary));
-        } else
+        else if (horizontal)
+            end = int(std::nearbyint(start + pieces[k].Percent * double(length) / 100.0));
+        else
             end = start + length * pieces[k].Percent / 100;
         end = std::clamp(end, start, length);
         FillRun(values.data(), start, end, pieces[k]);

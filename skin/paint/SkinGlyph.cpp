@@ -4,6 +4,8 @@
 #include "skin/paint/PixelArithmetic.h"
 #include "skin/paint/SkinRect.h"
 
+#include "platform/graphics/PixelAlpha.h"
+
 #include <algorithm>
 
 namespace skin {
@@ -71,13 +73,8 @@ void BlendGlyphByMask(Bitmap& dst, POINT p, const Bitmap& src, RECT srcRect, int
                 };
                 const PixelBGRA masked = 0xFF000000u | channel(0) | channel(8) | channel(16);
                 out[i] = translucent ? (WeighColours(d, masked, HalfAlpha) | 0xFF000000u) : masked;
-            } else {
-                unsigned w = platform::PixelA(s);
-                if (translucent)
-                    w = w * HalfAlpha / 255;
-                const unsigned a = std::max<unsigned>(platform::PixelA(d), w);
-                out[i] = (WeighColours(d, s, w) & RgbBits) | (PixelBGRA(a) << 24);
-            }
+            } else
+                out[i] = platform::BlendPremultiplied(d, s, platform::BYTE(translucent ? HalfAlpha : 255));
         }
     }
 }

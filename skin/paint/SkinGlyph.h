@@ -16,8 +16,10 @@ namespace skin {
 void DrawSkinGlyph(platform::Bitmap& dst, platform::POINT p, int state, bool translucent, const TsMaskData& md,
                    const TsSkinModel& model, const TCacheInfo& ci = {});
 
-// srcRect of src blended onto dst at p through its mask maskOffset rows below (maskOffset 0: the
-// picture's own alpha). translucent halves every weight. Fuchsia image pixels are skipped.
+// srcRect of src blended onto dst at p through its mask maskOffset rows below, or, with
+// maskOffset 0, by the picture's own alpha: skin pictures with alpha are kept premultiplied
+// (opaque ones equally so), so the platform's premultiplied blend applies. translucent draws at
+// half strength. Fuchsia image pixels are skipped.
 void BlendGlyphByMask(platform::Bitmap& dst, platform::POINT p, const platform::Bitmap& src,
                       platform::RECT srcRect, int maskOffset, bool translucent);
 

@@ -88,7 +88,8 @@ void DrawPiece(Bitmap& dst, RECT d, const Bitmap& src, RECT s, bool stretch, int
         }
 }
 
-int MaskOffsetOf(const TsMaskData& md) { return md.MaskType > 0 ? md.R.Height() / 2 : -1; }
+// The first mask lies one image height below the image (half the rectangle for mask type 1).
+int MaskOffsetOf(const TsMaskData& md) { return md.MaskType > 0 ? md.Height : -1; }
 
 } // namespace
 

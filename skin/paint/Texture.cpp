@@ -14,21 +14,28 @@ namespace {
 constexpr RECT NothingLeft{0, 0, -1, 0};
 
 // Tiles of tile (in src) over area, laid from (originX, originY) (which may lie before the area's
-// top-left corner, so that the first tiles are cut at their start).
+// top-left corner, so that the first tiles are cut at their start). Row by row: each target row
+// is one source row repeated, copied in runs.
 void Tile(Bitmap& dst, RECT area, const Bitmap& src, RECT tile, int originX, int originY)
 {
     const int tw = tile.Width(), th = tile.Height();
-    if (tw <= 0 || th <= 0 || area.IsEmpty())
+    if (tw <= 0 || th <= 0 || !ClipTo(dst, area) || tile.left < 0 || tile.top < 0 || tile.right > src.Width() ||
+        tile.bottom > src.Height())
         return;
-    for (int y = originY; y < area.bottom; y += th)
-        for (int x = originX; x < area.right; x += tw) {
-            RECT piece{x, y, x + tw, y + th};
-            if (!platform::IntersectRect(&piece, piece, area))
-                continue;
-            CopyRect32(dst, piece.left, piece.top, src,
-                       RECT{tile.left + piece.left - x, tile.top + piece.top - y, tile.left + piece.right - x,
-                            tile.top + piece.bottom - y});
+    auto mod = [](int a, int n) { return ((a % n) + n) % n; };
+    const int firstColumn = mod(area.left - originX, tw);
+    for (int y = area.top; y < area.bottom; ++y) {
+        const PixelBGRA* in = src.ScanLine(tile.top + mod(y - originY, th)) + tile.left;
+        PixelBGRA* out = dst.ScanLine(y) + area.left;
+        int column = firstColumn;
+        for (int left = area.Width(); left > 0;) {
+            const int run = std::min(tw - column, left);
+            std::copy_n(in + column, run, out);
+            out += run;
+            left -= run;
+            column = 0;
         }
+    }
 }
 
 // A strip of tile size along one edge of r, cut to r.

@@ -34,5 +34,6 @@ extern const Command ExtractCommand;
 extern const Command PackCommand;
 extern const Command UnpackCommand;
 extern const Command SheetCommand;
+extern const Command RenderCommand;
 
 } // namespace lumoskin

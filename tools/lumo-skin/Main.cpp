@@ -19,6 +19,7 @@ const Command* const commands[] = {
     &PackCommand,
     &UnpackCommand,
     &SheetCommand,
+    &RenderCommand,
 };
 
 constexpr int ExitFailure = 1;

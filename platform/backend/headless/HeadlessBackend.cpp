@@ -1,6 +1,7 @@
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include "platform/core/Platform.h"
+#include "platform/core/PlatformState.h"
 #include "platform/image/Image.h"
 #include "platform/window/Message.h"
 #include "platform/window/WindowInternal.h"
@@ -268,6 +269,11 @@ Bitmap WindowShot(HWND hwnd)
 void SaveScreenshot(const std::string& path)
 {
     SavePng(Screenshot(), path);
+}
+
+std::size_t TimerCount()
+{
+    return S().timers.list.size();
 }
 
 } // namespace headless

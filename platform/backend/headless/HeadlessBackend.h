@@ -122,5 +122,9 @@ Bitmap WindowShot(HWND hwnd);
 // Throws ImageError when the file cannot be written.
 void SaveScreenshot(const std::string& path);
 
+// The timers set and not yet killed, window and thread timers alike: what a long run counts to
+// see that nothing it started is left ticking.
+std::size_t TimerCount();
+
 } // namespace headless
 } // namespace platform

@@ -146,6 +146,7 @@ TEST_F(FocusTest, MouseLeaveIsPostedOnceWhenThePointerLeaves)
     HWND top = Top(Bounds(0, 0, 200, 100));
     HWND left = Child(top, Bounds(0, 0, 100, 100));
     HWND right = Child(top, Bounds(100, 0, 100, 100));
+    static POINT cursorAtLeave;
     gHandler = [](HWND h, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (msg == WM_MOUSEMOVE) {
             TRACKMOUSEEVENT tme;
@@ -153,6 +154,8 @@ TEST_F(FocusTest, MouseLeaveIsPostedOnceWhenThePointerLeaves)
             tme.hwndTrack = h;
             TrackMouseEvent(&tme);
         }
+        if (msg == WM_MOUSELEAVE)
+            GetCursorPos(&cursorAtLeave);
         return std::nullopt;
     };
     headless::MouseMove(POINT{10, 10});
@@ -164,6 +167,8 @@ TEST_F(FocusTest, MouseLeaveIsPostedOnceWhenThePointerLeaves)
     headless::ProcessMessages();
     EXPECT_EQ(Count(left, WM_MOUSELEAVE), 1);
     EXPECT_EQ(Sequence({WM_MOUSELEAVE, WM_MOUSEMOVE}).back(), std::make_pair(right, UINT(WM_MOUSEMOVE)));
+    // The window that is left finds the pointer where it went, not over itself.
+    EXPECT_EQ(cursorAtLeave, (POINT{150, 10}));
     headless::MouseMove(POINT{500, 500});
     headless::ProcessMessages();
     EXPECT_EQ(Count(right, WM_MOUSELEAVE), 1);

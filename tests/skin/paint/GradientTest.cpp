@@ -55,13 +55,14 @@ TEST(GradientTest, HorizontalPiecesUseRoundedBoundariesAndRepeatTheFirstRow)
     const std::vector<skin::TsGradPie> pieces = {{0x0000FF, 0x0000FF, 30, 1, 0}, {0x00FF00, 0x00FF00, 30, 1, 0},
                                                  {0xFF0000, 0xFF0000, 5, 1, 0}};
     Bitmap b = Solid(12, 3, Px(0x777777));
-    skin::PaintGrad(b, RECT{1, 0, 20, 3}, pieces); // clipped to 11 columns: 3.3 -> 3, 6.6 -> 7
+    // Clipped to 11 columns: 3.3 -> 3, then 3 + 3.3 -> 6 (not the rounded 6.6 of the exact sum).
+    skin::PaintGrad(b, RECT{1, 0, 20, 3}, pieces);
     EXPECT_PIXEL(b.Pixel(0, 0), Px(0x777777));
     for (int y = 0; y < 3; ++y) {
         EXPECT_PIXEL(b.Pixel(3, y), Px(0x0000FF));
         EXPECT_PIXEL(b.Pixel(4, y), Px(0x00FF00));
-        EXPECT_PIXEL(b.Pixel(7, y), Px(0x00FF00));
-        EXPECT_PIXEL(b.Pixel(8, y), Px(0xFF0000));
+        EXPECT_PIXEL(b.Pixel(6, y), Px(0x00FF00));
+        EXPECT_PIXEL(b.Pixel(7, y), Px(0xFF0000));
         EXPECT_PIXEL(b.Pixel(11, y), Px(0xFF0000));
     }
 }

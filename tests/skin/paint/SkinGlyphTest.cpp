@@ -2,6 +2,8 @@
 
 #include "skin/paint/SkinGlyph.h"
 
+#include "platform/graphics/PixelAlpha.h"
+
 using namespace painttest;
 
 namespace {
@@ -44,7 +46,8 @@ TEST_F(Glyphs, TranslucentGlyphsBlendAtHalfStrength)
 {
     Bitmap b = Solid(2, 1, MakePixel(0, 0, 100));
     skin::DrawSkinGlyph(b, {0, 0}, 0, true, model.ma[std::size_t(plain)], model);
-    EXPECT_PIXEL(b.Pixel(0, 0), MakePixel((255 * 127 + 0 * 129) >> 8, 0, (100 * 129) >> 8));
+    EXPECT_PIXEL(b.Pixel(0, 0), platform::BlendPremultiplied(MakePixel(0, 0, 100), Px(0x0000FF), 127));
+    EXPECT_PIXEL(b.Pixel(0, 0), MakePixel(127, 0, 50));
 }
 
 TEST_F(Glyphs, MaskedGlyphsBlendThroughTheMask)
@@ -54,6 +57,19 @@ TEST_F(Glyphs, MaskedGlyphsBlendThroughTheMask)
     EXPECT_PIXEL(b.Pixel(0, 0), Px(0x204060));
     auto mix = [](int d, int img) { return ((d - img) * 0x80 + img * 256) >> 8; };
     EXPECT_PIXEL(b.Pixel(1, 0), MakePixel(BYTE(mix(255, 0x60)), BYTE(mix(255, 0x40)), BYTE(mix(255, 0x20))));
+}
+
+TEST_F(Glyphs, GlyphsFromTheirOwnPictureBlendByItsPremultipliedAlpha)
+{
+    Bitmap own(2, 1);
+    own.SetPixel(0, 0, MakePixel(255, 0, 0, 255));
+    own.SetPixel(1, 0, MakePixel(64, 0, 0, 128)); // premultiplied half red
+    skin::TsMaskData md = Element(RECT{0, 0, 2, 1}, 1, 0, skin::TacImgType::itisaPngGlyph);
+    md.Bmp = &own;
+    Bitmap b = Solid(2, 1, MakePixel(0, 0, 200));
+    skin::DrawSkinGlyph(b, {0, 0}, 0, false, md, model);
+    EXPECT_PIXEL(b.Pixel(0, 0), MakePixel(255, 0, 0));
+    EXPECT_PIXEL(b.Pixel(1, 0), platform::BlendPremultiplied(MakePixel(0, 0, 200), own.Pixel(1, 0), 255));
 }
 
 TEST(DrawAlphaGlyphTest, WeighsByAlphaLessTheBlendPercentAndKeepsTheLargerAlphaWithoutBlend)
