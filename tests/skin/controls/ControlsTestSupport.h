@@ -102,6 +102,13 @@ public:
 
     int VisualState() const { return Data.FMouseAbove ? 1 : 0; }
 
+    // As skinned buttons do: whatever asks for a repaint asks for a new picture.
+    void Invalidate() override
+    {
+        Data.BGChanged = true;
+        toolkit::TSpeedButton::Invalidate();
+    }
+
 protected:
     void Loaded() override
     {

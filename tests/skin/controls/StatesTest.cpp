@@ -62,11 +62,13 @@ TEST_F(StatesTest, AButtonLeftDuringItsFadeInFadesBackFromTheStrengthItReached)
     auto record = [&](TsCommonData& d, int iteration) {
         if (iteration >= 0)
             values.push_back(d.AnimTimer->CurrentValue());
-        return true;
+        return AnimStepGraphic(d, iteration);
     };
     data.FMouseAbove = true;
     DoChangePaint(data, 1, record);
     headless::RunFor(30);
+    // Showing the steps does not make the cache stale.
+    EXPECT_FALSE(data.BGChanged);
     ASSERT_EQ(values.size(), 4u);
     EXPECT_EQ(values.back(), 102);
     // The hot picture is in the cache now; going back starts at 102, in twenty steps.
