@@ -127,3 +127,26 @@ TEST_F(StatesTest, DisablingHidingAndMovingTakeTheMarksAndTheGlowAway)
     EXPECT_EQ(edit->Data.GlowID, -1);
     EXPECT_EQ(LiveGlowCount(), 0);
 }
+
+TEST_F(StatesTest, AWindowedControlShowsEachStepOfItsFadeInItsWindow)
+{
+    PanelsForm* form = ShowPanels();
+    TestEdit* edit = EditOn(form, u"SPEEDBUTTON");
+    tester_->Pump();
+    edit->Perform(SM_VELTACMD, AcCommand(AC_PREPARECACHE), 0);
+    edit->Data.FMouseAbove = true;
+    DoChangePaint(edit->Data, 1, AnimStepWindowed);
+    auto shown = [&] {
+        RECT window{};
+        GetWindowRect(form->Handle(), &window);
+        const POINT p = edit->ClientToScreen(POINT{40, 11});
+        return headless::WindowShot(form->Handle()).Pixel(p.x - window.left, p.y - window.top);
+    };
+    tester_->Pump();
+    const TacThreadedTimer& t = *edit->Data.AnimTimer;
+    EXPECT_EQ(shown(), t.BmpOut.Pixel(40, 11));
+    EXPECT_NE(t.BmpOut.Pixel(40, 11), t.BmpTo.Pixel(40, 11));
+    headless::RunFor(200);
+    EXPECT_EQ(shown(), edit->Data.FCacheBmp->Pixel(40, 11));
+    EXPECT_EQ(PixelToColor(shown()), COLORREF(HotColor));
+}
