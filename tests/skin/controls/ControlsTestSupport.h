@@ -102,6 +102,13 @@ public:
 
     int VisualState() const { return Data.FMouseAbove ? 1 : 0; }
 
+    // As skinned buttons do: whatever asks for a repaint asks for a new picture.
+    void Invalidate() override
+    {
+        Data.BGChanged = true;
+        toolkit::TSpeedButton::Invalidate();
+    }
+
 protected:
     void Loaded() override
     {
@@ -151,6 +158,12 @@ public:
 protected:
     void WndProc(toolkit::TMessage& m) override
     {
+        if (m.Msg == skin::SM_VELTACMD && skin::AcCommandOf(m.WParam) == skin::AC_PREPARECACHE) {
+            Data.FCacheBmp->SetSize(Width(), Height());
+            m.Result = skin::PaintSkinControl(Data, *Data.FCacheBmp, Data.FMouseAbove ? 1 : 0) ? 1 : 0;
+            Data.BGChanged = m.Result == 0;
+            return;
+        }
         if (skin::CommonWndProc(m, Data))
             return;
         toolkit::TCustomControl::WndProc(m);

@@ -62,11 +62,13 @@ TEST_F(StatesTest, AButtonLeftDuringItsFadeInFadesBackFromTheStrengthItReached)
     auto record = [&](TsCommonData& d, int iteration) {
         if (iteration >= 0)
             values.push_back(d.AnimTimer->CurrentValue());
-        return true;
+        return AnimStepGraphic(d, iteration);
     };
     data.FMouseAbove = true;
     DoChangePaint(data, 1, record);
     headless::RunFor(30);
+    // Showing the steps does not make the cache stale.
+    EXPECT_FALSE(data.BGChanged);
     ASSERT_EQ(values.size(), 4u);
     EXPECT_EQ(values.back(), 102);
     // The hot picture is in the cache now; going back starts at 102, in twenty steps.
@@ -124,4 +126,27 @@ TEST_F(StatesTest, DisablingHidingAndMovingTakeTheMarksAndTheGlowAway)
     edit->SetVisible(false);
     EXPECT_EQ(edit->Data.GlowID, -1);
     EXPECT_EQ(LiveGlowCount(), 0);
+}
+
+TEST_F(StatesTest, AWindowedControlShowsEachStepOfItsFadeInItsWindow)
+{
+    PanelsForm* form = ShowPanels();
+    TestEdit* edit = EditOn(form, u"SPEEDBUTTON");
+    tester_->Pump();
+    edit->Perform(SM_VELTACMD, AcCommand(AC_PREPARECACHE), 0);
+    edit->Data.FMouseAbove = true;
+    DoChangePaint(edit->Data, 1, AnimStepWindowed);
+    auto shown = [&] {
+        RECT window{};
+        GetWindowRect(form->Handle(), &window);
+        const POINT p = edit->ClientToScreen(POINT{40, 11});
+        return headless::WindowShot(form->Handle()).Pixel(p.x - window.left, p.y - window.top);
+    };
+    tester_->Pump();
+    const TacThreadedTimer& t = *edit->Data.AnimTimer;
+    EXPECT_EQ(shown(), t.BmpOut.Pixel(40, 11));
+    EXPECT_NE(t.BmpOut.Pixel(40, 11), t.BmpTo.Pixel(40, 11));
+    headless::RunFor(200);
+    EXPECT_EQ(shown(), edit->Data.FCacheBmp->Pixel(40, 11));
+    EXPECT_EQ(PixelToColor(shown()), COLORREF(HotColor));
 }
