@@ -138,7 +138,8 @@ void FocusChanged(TsCommonData& data, bool focused)
         ApplyStateColors(data, 1);
         data.Invalidate();
     } else {
-        if (!data.ControlIsActive())
+        // The window system may still name this window as focused while it loses the focus.
+        if (!data.ActiveByMouse())
             ApplyStateColors(data, 0);
         if (win && win->Visible())
             RedrawFrame(data);

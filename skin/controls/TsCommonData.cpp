@@ -62,8 +62,11 @@ bool FillModeIn(int mode, std::initializer_list<int> modes)
 
 } // namespace
 
-TsCommonData::TsCommonData(toolkit::TControl* owner, int coc, bool createCache) : owner_(owner), coc_(coc)
+TsCommonData::TsCommonData(toolkit::TControl* owner, int coc, bool createCache)
+    : FOwnerObject(owner), owner_(owner), coc_(coc)
 {
+    if (dynamic_cast<toolkit::TWinControl*>(owner))
+        WndProc = owner->WindowProc;
     if (createCache)
         FCacheBmp = std::make_unique<Bitmap>();
 }
@@ -300,6 +303,13 @@ bool TsCommonData::ControlIsActive() const
         if (FFocused || (win && win->Focused()))
             return true;
     }
+    return ActiveByMouse();
+}
+
+bool TsCommonData::ActiveByMouse() const
+{
+    if (!owner_ || !owner_->Enabled() || !owner_->Visible())
+        return false;
     const TsSkinManager* m = Manager();
     if (m && m->Options.NoMouseHover)
         return false;

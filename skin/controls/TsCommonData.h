@@ -101,6 +101,8 @@ public:
     bool Skinned(bool checkActive = false) const;
     // Enabled, visible and focused or (unless hovering is off) under the mouse.
     bool ControlIsActive() const;
+    // Active by the mouse alone (the focus left aside).
+    bool ActiveByMouse() const;
     // Decides ACS_FAST; the children are told to decide theirs again when passToChildren.
     void UpdateSkinState(bool passToChildren = true);
     // The state index the owner is in by the mouse and the focus (0 or 1).
@@ -131,6 +133,12 @@ public:
     std::unique_ptr<platform::Bitmap> FCacheBmp;
     std::unique_ptr<platform::Bitmap> FOuterCache;
     std::unique_ptr<TacThreadedTimer> AnimTimer;
+    // The scroll-bar hook object of a windowed control; none yet.
+    void* FSWHandle = nullptr;
+    // The owner: a control, or a form's skin provider (then OwnerControl is null).
+    void* FOwnerObject = nullptr;
+    // The owner's own window procedure, remembered when it is a windowed control.
+    toolkit::TWndMethod WndProc;
     platform::WORD BGType = 0;
     platform::WORD CtrlSkinState = ACS_BGUNDEF;
     platform::RECT InvalidRectH{}, InvalidRectV{};

@@ -76,7 +76,9 @@ bool AnimStepGraphic(TsCommonData& data, int)
     toolkit::TControl* owner = data.OwnerControl();
     if (!owner || !owner->Parent())
         return false;
-    owner->Invalidate();
+    // The plain repaint: a control's own Invalidate may mark its cache stale, and a stale cache
+    // would turn a reversal of this fade into a jump.
+    owner->toolkit::TControl::Invalidate();
     return true;
 }
 

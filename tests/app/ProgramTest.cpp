@@ -97,8 +97,9 @@ TEST(Program, ScreenshotShowsTheCentredMainWindowAndEndsWithZero)
     EXPECT_GT(height, 533 + 15);
     EXPECT_LT(height, 533 + 50);
     EXPECT_LE(std::abs(left - (1280 - right - 1)), 1);
-    // The bottom strip of the client area, between the tool buttons, is in the button face colour.
-    EXPECT_EQ(PixelToColor(screen.Pixel(left + 450, bottom - 20)), RGB(0xF0, 0xF0, 0xF0));
+    // The bottom strip of the client area, between the tool buttons, is the panel of the default
+    // skin ("Windows 8": a white PANEL section).
+    EXPECT_EQ(PixelToColor(screen.Pixel(left + 450, bottom - 20)), RGB(0xFF, 0xFF, 0xFF));
 
     // The caption carries dark text on its left part.
     int ink = 0;

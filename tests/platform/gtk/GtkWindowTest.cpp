@@ -276,6 +276,8 @@ TEST_F(GtkWindowTest, ALayeredWindowWithConstantAlphaIsShownWithoutACompositor)
         COLORREF c = ScreenPixel(700, 200);
         return GetRValue(c) == 0 && GetGValue(c) == 0 && GetBValue(c) >= 126 && GetBValue(c) <= 130;
     }));
+    // So the program must not count on per-pixel alpha here (a glow would be a dark box).
+    EXPECT_FALSE(LayeredWindowsAvailable());
 }
 
 TEST_F(GtkWindowTest, HidingAndShowingAWindowTakesItOffAndBackOnTheScreen)

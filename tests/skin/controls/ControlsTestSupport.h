@@ -14,6 +14,7 @@
 
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "toolkit/FormTester.h"
+#include "toolkit/TCustomControl.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TSpeedButton.h"
 
@@ -66,7 +67,10 @@ inline std::string StandardSections()
            "[SPEEDBUTTON]\r\nCOLOR=" + std::to_string(ButtonColor) + "\r\nHOTCOLOR=" + std::to_string(HotColor) +
            "\r\nGLOW=1\r\nGLOWMARGIN=2\r\nGLOW0=" + GlowValue + "\r\n"
            "[NOGLOWMASK]\r\nCOLOR=0\r\nHOTCOLOR=16777215\r\nGLOW=1\r\n"
-           "[GLOWZERO]\r\nCOLOR=0\r\nHOTCOLOR=16777215\r\nGLOW=0\r\nGLOW0=" + GlowValue + "\r\n";
+           "[GLOWZERO]\r\nCOLOR=0\r\nHOTCOLOR=16777215\r\nGLOW=0\r\nGLOW0=" + GlowValue + "\r\n"
+           "[EDITLIKE]\r\nCOLOR=1118481\r\nHOTCOLOR=2236962\r\nFONTCOLOR=3355443\r\nHOTFONTCOLOR=4473924\r\n"
+           "[ONESTATE]\r\nSTATES=1\r\nCOLOR=1118481\r\nHOTCOLOR=2236962\r\nFONTCOLOR=3355443\r\n"
+           "HOTFONTCOLOR=4473924\r\n";
 }
 
 inline skin::TsStoredSkin Item(const char16_t* name, const skintest::TestSkin& s)
@@ -97,6 +101,13 @@ public:
     int Prepared = 0;
 
     int VisualState() const { return Data.FMouseAbove ? 1 : 0; }
+
+    // As skinned buttons do: whatever asks for a repaint asks for a new picture.
+    void Invalidate() override
+    {
+        Data.BGChanged = true;
+        toolkit::TSpeedButton::Invalidate();
+    }
 
 protected:
     void Loaded() override
@@ -131,6 +142,31 @@ private:
         Data.BGChanged = false;
         ++Prepared;
         return true;
+    }
+};
+
+// A windowed edit-like control that only runs the common handling.
+class TestEdit : public toolkit::TCustomControl {
+public:
+    explicit TestEdit(toolkit::TComponent* owner) : toolkit::TCustomControl(owner), Data(this, skin::COC_TsEdit)
+    {
+        SetTabStop(true);
+    }
+
+    skin::TsCommonData Data;
+
+protected:
+    void WndProc(toolkit::TMessage& m) override
+    {
+        if (m.Msg == skin::SM_VELTACMD && skin::AcCommandOf(m.WParam) == skin::AC_PREPARECACHE) {
+            Data.FCacheBmp->SetSize(Width(), Height());
+            m.Result = skin::PaintSkinControl(Data, *Data.FCacheBmp, Data.FMouseAbove ? 1 : 0) ? 1 : 0;
+            Data.BGChanged = m.Result == 0;
+            return;
+        }
+        if (skin::CommonWndProc(m, Data))
+            return;
+        toolkit::TCustomControl::WndProc(m);
     }
 };
 
