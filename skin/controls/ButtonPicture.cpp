@@ -5,6 +5,7 @@
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/DisabledLook.h"
 #include "skin/paint/PaintItem.h"
+#include "skin/paint/PixelArithmetic.h"
 #include "skin/paint/SectionColor.h"
 #include "skin/paint/SkinRect.h"
 #include "skin/paint/WriteText.h"
@@ -285,15 +286,11 @@ ButtonPictureResult PaintPushButtonPicture(const ButtonSkin& s, const ButtonCont
     if (look.SplitButton) {
         const TsGeneralData& section = Section(s);
         const int props = SectionStateIndex(section, s.State == 0 ? 0 : 1);
-        const PixelBGRA line = ColorToPixel(COLORREF(section.Props[std::size_t(props)].FontColor.Color));
-        for (int y = 4; y < h - 4; ++y)
-            if (w - 15 >= 0 && w - 15 < w)
-                cache.SetPixel(w - 15, y, line);
+        const int color = section.Props[std::size_t(props)].FontColor.Color;
+        FillRect32(cache, RECT{w - 15, 4, w - 14, h - 4}, color);
         // A small arrow pointing down, centred in the right 16 pixels.
         for (int row = 0; row < 4; ++row)
-            for (int x = w - 11 + row; x <= w - 5 - row; ++x)
-                if (x >= 0 && x < w && h / 2 - 1 + row < h)
-                    cache.SetPixel(x, h / 2 - 1 + row, line);
+            FillRect32(cache, RECT{w - 11 + row, h / 2 - 1 + row, w - 4 - row, h / 2 + row}, color);
     }
     if (c.ShowFocusFrame && c.Enabled && !c.Caption.empty()) {
         const TsGeneralData& section = Section(s);

@@ -270,3 +270,25 @@ TEST_F(ButtonBehaviourTest, WithoutAnimationStateChangesRepaintAtOnce)
     tester_->MoveMouseTo(platform::POINT{1200, 900});
     EXPECT_TRUE(form->source->SkinData()->AnimTimer && form->source->SkinData()->AnimTimer->Running());
 }
+
+TEST_F(ButtonBehaviourTest, WithTheSkinSwitchedOffButtonsPaintAsTheirPlainClassesAndBackWhenItReturns)
+{
+    auto cachePixel = [](skin::TsCommonData* data) { return data->FCacheBmp->Pixel(16, 16); };
+    tester_->Pump();
+    ASSERT_FALSE(form->first->SkinData()->FCacheBmp->IsEmpty());
+    EXPECT_EQ(platform::PixelToColor(cachePixel(form->first->SkinData())), platform::COLORREF(ButtonColor));
+
+    manager_->SetActive(false);
+    tester_->Pump();
+    EXPECT_FALSE(form->source->SkinData()->Skinned());
+    EXPECT_FALSE(form->first->SkinData()->Skinned());
+    // The plain classes paint without the skin's caches, which the switch emptied.
+    EXPECT_TRUE(form->source->SkinData()->FCacheBmp->IsEmpty());
+    EXPECT_TRUE(form->first->SkinData()->FCacheBmp->IsEmpty());
+
+    manager_->SetActive(true);
+    tester_->Pump();
+    EXPECT_TRUE(form->source->SkinData()->Skinned());
+    ASSERT_FALSE(form->first->SkinData()->FCacheBmp->IsEmpty());
+    EXPECT_EQ(platform::PixelToColor(cachePixel(form->first->SkinData())), platform::COLORREF(ButtonColor));
+}

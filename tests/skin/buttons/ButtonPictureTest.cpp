@@ -2,7 +2,9 @@
 // state, so that a corner pixel tells which state was painted.
 #include "skin/controls/ButtonPicture.h"
 
+#include "skin/controls/ButtonCaption.h"
 #include "skin/manager/TsSkinManager.h"
+#include "platform/text/Text.h"
 #include "toolkit/TCanvas.h"
 
 #include <gtest/gtest.h>
@@ -182,4 +184,35 @@ TEST_F(ButtonPictureTest, ABorderWithShapedCornersCutsTheRegionOnlyWhenAsked)
     EXPECT_FALSE(cut.Region->Contains({0, 0}));
     EXPECT_TRUE(cut.Region->Contains({1, 0}));
     EXPECT_TRUE(cut.Region->Contains({19, 9}));
+}
+
+TEST_F(ButtonPictureTest, APushButtonCentresItsCaptionAndKeepsItsFocusDotsOffTheEdges)
+{
+    TsGeneralData section;
+    section.ClassName = "PUSH";
+    section.States = 3;
+    for (TsGenState& s : section.Props) {
+        s.Color = 0xFFFFFF;
+        s.FontColor.Color = 0x0000FF; // red dots, red text
+    }
+    const int index = model.AddSection(section);
+    ButtonContent content;
+    content.Caption = u"Открыть страницу загрузки проигрывателя";
+    content.Font = font.Handle();
+    content.ShowFocusFrame = true;
+    Bitmap cache(130, 25);
+    ButtonPictureResult r = PaintPushButtonPicture(Skin(index, 1), content, PushButtonLook{}, false, cache);
+    const toolkit::TSize measured =
+        MeasureCaption(font.Handle(), content.Caption, 118, platform::DT_CENTER | platform::DT_WORDBREAK);
+    EXPECT_EQ(r.CaptionRect, PushButtonCaptionRect(130, 25, measured));
+    const PixelBGRA red = MakePixel(255, 0, 0);
+    int dots = 0;
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 130; ++x)
+            if (cache.Pixel(x, y) == red && (x == r.CaptionRect.left - 2 || x == r.CaptionRect.right + 1)) {
+                ++dots;
+                EXPECT_GE(y, 3);
+                EXPECT_LT(y, 22);
+            }
+    EXPECT_GT(dots, 0);
 }
