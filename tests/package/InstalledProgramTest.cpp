@@ -314,7 +314,7 @@ TEST_F(InstalledProgramTest, FromTheReadOnlyFolderItShowsItsMainWindowAndSavesSe
     ASSERT_TRUE(main.Found()) << "the main window never showed; the program said:\n" << program.Log();
 
     // Painted with its pictures, which the program carries inside itself: the glyph of
-    // "Настройки" has many colours, the strip beside it the plain face of the skin.
+    // "Настройки" has many colours, the strip beside it the default skin's white panel.
     std::this_thread::sleep_for(1500ms);
     const fs::path shot = LUMO_BINARY_DIR "/tests/installed-main-window.png";
     std::system(("import -window root '" + shot.string() + "'").c_str());
@@ -328,7 +328,7 @@ TEST_F(InstalledProgramTest, FromTheReadOnlyFolderItShowsItsMainWindowAndSavesSe
         }
     EXPECT_GT(glyph.size(), 20u) << "see " << shot;
     platform::POINT strip = ClientPoint(main, MainClientWidth, MainClientHeight, 450, MainClientHeight - 20);
-    EXPECT_EQ(platform::PixelToColor(screen.bitmap.Pixel(strip.x, strip.y)), platform::RGB(0xF0, 0xF0, 0xF0));
+    EXPECT_EQ(platform::PixelToColor(screen.bitmap.Pixel(strip.x, strip.y)), platform::RGB(0xFF, 0xFF, 0xFF));
 
     EXPECT_FALSE(fs::exists(home / ".config")) << "nothing is written before the first save";
     ASSERT_NO_FATAL_FAILURE(SaveTheConnectionSettings(main));
