@@ -77,6 +77,9 @@ void FillRing(HDC dc, const RECT& outer, const RECT& inner, COLORREF color)
     FillSolidRect(dc, Rect(inner.right, inner.top, outer.right, inner.bottom), color);
 }
 
+
+} // namespace
+
 HFONT CaptionFont()
 {
     // Fonts live for the whole process, so one lookup serves every frame.
@@ -89,18 +92,17 @@ HFONT CaptionFont()
     return font;
 }
 
-// Area-averages the icon to 16 x 16 with premultiplied alpha, ready for AlphaBlend; a smaller
-// icon is enlarged by repeating pixels.
-Bitmap SmallIcon(const Bitmap& icon)
+Bitmap ScaledIcon(const Bitmap& icon, int size)
 {
-    Bitmap out(kIconSize, kIconSize);
+    size = std::max(size, 1);
+    Bitmap out(size, size);
     const int w = icon.Width(), h = icon.Height();
-    for (int dy = 0; dy < kIconSize; ++dy) {
-        int y0 = dy * h / kIconSize;
-        int y1 = std::max(y0 + 1, (dy + 1) * h / kIconSize);
-        for (int dx = 0; dx < kIconSize; ++dx) {
-            int x0 = dx * w / kIconSize;
-            int x1 = std::max(x0 + 1, (dx + 1) * w / kIconSize);
+    for (int dy = 0; dy < size; ++dy) {
+        int y0 = dy * h / size;
+        int y1 = std::max(y0 + 1, (dy + 1) * h / size);
+        for (int dx = 0; dx < size; ++dx) {
+            int x0 = dx * w / size;
+            int x1 = std::max(x0 + 1, (dx + 1) * w / size);
             std::uint64_t sr = 0, sg = 0, sb = 0, sa = 0;
             for (int y = y0; y < y1; ++y) {
                 const PixelBGRA* line = icon.ScanLine(y);
@@ -120,8 +122,6 @@ Bitmap SmallIcon(const Bitmap& icon)
     }
     return out;
 }
-
-} // namespace
 
 DefaultFrame::DefaultFrame(const FrameInfo& info)
     : info_(info)
@@ -411,7 +411,7 @@ void DefaultFrame::PaintIcon(HDC dc) const
     const RECT r = IconRect();
     if (r.IsEmpty())
         return;
-    Bitmap small = SmallIcon(*info_.icon);
+    Bitmap small = ScaledIcon(*info_.icon, kIconSize);
     HDC src = CreateBitmapDC(&small);
     BLENDFUNCTION blend;
     blend.AlphaFormat = AC_SRC_ALPHA;

@@ -13,6 +13,12 @@ namespace platform {
 // Adds a help button to the caption of a window without minimise and maximise boxes.
 constexpr DWORD WS_EX_CONTEXTHELP = 0x00000400;
 
+// The bold caption font of window titles.
+HFONT CaptionFont();
+// Area-averages the icon to size x size with premultiplied alpha, ready for AlphaBlend; a smaller
+// icon is enlarged by repeating pixels.
+Bitmap ScaledIcon(const Bitmap& icon, int size);
+
 struct FrameInfo {
     DWORD style = 0, exStyle = 0;
     RECT windowRect{};            // the window's rectangle (any origin; usually screen)

@@ -1,5 +1,6 @@
 #include "skin/manager/TsSkinManager.h"
 
+#include "skin/forms/TacFormHook.h"
 #include "skin/effects/TacGlowEffect.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/model/SkinColors.h"
@@ -117,6 +118,7 @@ TsSkinManager::~TsSkinManager()
         active_ = false;
         SendRemoveSkin();
     }
+    formHook_.reset();
     if (defaultManager == this)
         defaultManager = nullptr;
 }
@@ -365,6 +367,8 @@ void TsSkinManager::SendNewSkin(bool allowAnimation)
     SetCommonActive(true);
     if (IsDefault() && Options.ChangeSysColors)
         InstallSysColors();
+    if (IsDefault() && !formHook_)
+        formHook_ = std::make_unique<TacFormHook>(*this);
     if (allowAnimation)
         RepaintForms(false);
 }
@@ -464,6 +468,7 @@ void TsSkinManager::SendRemoveSkin()
     skinRemoving_ = true;
     ClearGlows();
     RemoveSysColors();
+    formHook_.reset();
     SetCommonActive(false);
     broadcaster_.Broadcast(SM_VELTACMD, AcCommand(AC_REMOVESKIN), reinterpret_cast<LPARAM>(this));
     model_.reset();

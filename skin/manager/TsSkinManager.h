@@ -20,6 +20,8 @@
 
 namespace skin {
 
+class TacFormHook;
+
 enum class TacSkinningRule { srStdForms, srStdDialogs, srThirdParty };
 
 struct TacSkinningRules {
@@ -237,6 +239,8 @@ private:
     platform::UINT_PTR hotTimer_ = 0;
     // The skin answers the process's colour queries (ChangeSysColors).
     bool sysColorsReplaced_ = false;
+    // Gives forms their skin providers while a skin is in force (default manager only).
+    std::unique_ptr<TacFormHook> formHook_;
 };
 
 } // namespace skin
