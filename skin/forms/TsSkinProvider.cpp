@@ -5,6 +5,7 @@
 #include "skin/manager/SkinMessages.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/model/TsSkinModel.h"
+#include "skin/paint/SkinRect.h"
 
 #include "platform/frame/DefaultFrame.h"
 #include "platform/frame/SystemMetrics.h"
@@ -104,6 +105,7 @@ void TsSkinProvider::UpdateIndexes()
         FHeaderIndex = model->GetSkinIndex("FORMHEADER");
     }
     FCommonData->BGChanged = true;
+    rgnChanged_ = true;
     layout_.reset();
 }
 
@@ -253,6 +255,8 @@ bool TsSkinProvider::PaintAll()
     Layout();
     PaintFrame(cache, PaintArgs(), &TempBmp);
     FCommonData->BGChanged = false;
+    if (rgnChanged_)
+        UpdateRgn();
     FCommonData->FUpdating = false;
     return true;
 }
@@ -264,6 +268,44 @@ bool TsSkinProvider::EnsureCache()
         !cache->IsEmpty())
         return true;
     return PaintAll();
+}
+
+void TsSkinProvider::UpdateRgn()
+{
+    rgnChanged_ = false;
+    Rects.clear();
+    if (!form_ || !form_->HandleAllocated())
+        return;
+    const HWND hwnd = form_->Handle();
+    const TsSkinModel* model = FCommonData->Model();
+    RECT wr{};
+    GetWindowRect(hwnd, &wr);
+    const RECT window = Rect(0, 0, wr.Width(), wr.Height());
+    if (DrawsFrame() && model && !IsZoomed(hwnd)) {
+        if (model->IsValidImgIndex(FCommonData->BorderIndex)) {
+            const auto runs = TransparentCornerRuns(model->ma[std::size_t(FCommonData->BorderIndex)], *model, window, 0,
+                                                    false);
+            Rects.insert(Rects.end(), runs.begin(), runs.end());
+        }
+        const int titleMask = model->GetMaskIndex(FTitleSkinIndex, "BORDERSMASK");
+        if (model->IsValidImgIndex(titleMask)) {
+            const auto runs =
+                TransparentCornerRuns(model->ma[std::size_t(titleMask)], *model, Layout().TitleRect(), 0, true);
+            Rects.insert(Rects.end(), runs.begin(), runs.end());
+        }
+    }
+    const Region shape = Rects.empty() ? Region() : Region(window).Subtracted(Region::FromRects(Rects));
+    // A refused region is asked again; a platform that keeps refusing keeps the window as it is
+    // rather than holding the program in a loop. The window owns each region it is given.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        HRGN rgn = nullptr;
+        if (!Rects.empty()) {
+            rgn = CreateRectRgn(0, 0, 0, 0);
+            *rgn = shape;
+        }
+        if (SetWindowRgn(hwnd, rgn, true) != 0)
+            return;
+    }
 }
 
 LRESULT TsSkinProvider::HitTest(POINT screen)
@@ -436,6 +478,8 @@ bool TsSkinProvider::SkinCommand(TMessage& m)
             UpdateIndexes();
             CurrentHT = 0;
             biClicked = false;
+            if (!DrawsFrame())
+                UpdateRgn();
             if (form_->HandleAllocated())
                 RedrawWindow(form_->Handle(), nullptr, nullptr,
                              RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -500,6 +544,7 @@ void TsSkinProvider::NewWndProc(TMessage& m)
         return;
     case WM_SIZE:
         FCommonData->BGChanged = true;
+        rgnChanged_ = true;
         break;
     case WM_NCMOUSEMOVE:
         if (IsTitleButton(LRESULT(m.WParam))) {

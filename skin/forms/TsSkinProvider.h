@@ -16,6 +16,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace toolkit {
 class TCustomForm;
@@ -72,6 +73,11 @@ public:
     platform::LRESULT HitTest(platform::POINT screen);
     // The whole window's picture into the cache; false when there is no skin to paint from.
     bool PaintAll();
+    // The window's shape: the window rectangle less the transparent corner pixels of the form's
+    // and the title's border masks (window coordinates). Empty: the plain rectangle.
+    std::vector<platform::RECT> Rects;
+    // Sets the window region from the skin again.
+    void UpdateRgn();
     // The button of a hit code in its current state; null for another code.
     const TsCaptionButton* Button(platform::LRESULT hitCode);
 
@@ -110,6 +116,7 @@ private:
     std::unique_ptr<TsCommonData> FCommonData;
     std::optional<TitleLayout> layout_;
     platform::LRESULT pressedHT_ = 0;
+    bool rgnChanged_ = true;
     toolkit::TCustomForm* form_ = nullptr;
     toolkit::TWndMethod OldWndProc;
 };

@@ -145,6 +145,36 @@ void DrawSkinRect(Bitmap& bmp, RECT r, const TCacheInfo& ci, const TsMaskData& m
         side(s.DstC, s.SrcC);
 }
 
+namespace {
+
+bool IsClearShapePixel(const Bitmap& src, int sx, int shapeY)
+{
+    return sx >= 0 && sx < src.Width() && (src.Pixel(sx, shapeY) & RgbBits) == FuchsiaRgb;
+}
+
+// The runs of transparent pixels of corner piece sr as it lands on d, one row each; rows outside
+// 0..rowLimit - 1 of the target are left out.
+void CollectClearRuns(const Bitmap& src, int shapeOffset, RECT d, RECT sr, int rowLimit, std::vector<RECT>& out)
+{
+    for (int row = 0; row < d.Height(); ++row) {
+        const int sy = sr.top + row, shapeY = sy + shapeOffset, y = d.top + row;
+        if (sy < 0 || shapeY >= src.Height() || y < 0 || y >= rowLimit)
+            continue;
+        int runStart = -1;
+        for (int i = 0; i <= d.Width(); ++i) {
+            const bool clear = i < d.Width() && IsClearShapePixel(src, sr.left + i, shapeY);
+            if (clear && runStart < 0)
+                runStart = d.left + i;
+            if (!clear && runStart >= 0) {
+                out.push_back(RECT{runStart, y, d.left + i, y + 1});
+                runStart = -1;
+            }
+        }
+    }
+}
+
+} // namespace
+
 void PaintRgnBorder(Bitmap& bmp, platform::Region& rgn, RECT r, const TsMaskData& md, const TsSkinModel& model,
                     int state)
 {
@@ -154,26 +184,18 @@ void PaintRgnBorder(Bitmap& bmp, platform::Region& rgn, RECT r, const TsMaskData
     const Bitmap& src = model.SourceBitmap(md);
     const bool stretch = md.DrawMode & BDM_STRETCH;
     const int maskOffset = MaskOffsetOf(md);
+    // The shape is told by the mask, or by the image's own fuchsia without one.
+    const int shapeOffset = std::max(0, maskOffset);
     std::vector<RECT> cut; // runs of transparent corner pixels, one row each
     auto corner = [&](RECT d, RECT sr) {
-        // The shape is told by the mask, or by the image's own fuchsia without one.
-        const int shapeOffset = std::max(0, maskOffset);
+        CollectClearRuns(src, shapeOffset, d, sr, bmp.Height(), cut);
         for (int row = 0; row < d.Height(); ++row) {
             const int sy = sr.top + row, shapeY = sy + shapeOffset, y = d.top + row;
             if (sy < 0 || shapeY >= src.Height() || y < 0 || y >= bmp.Height())
                 continue;
-            int runStart = -1;
-            for (int i = 0; i <= d.Width(); ++i) {
+            for (int i = 0; i < d.Width(); ++i) {
                 const int sx = sr.left + i, x = d.left + i;
-                const bool inside = i < d.Width() && sx >= 0 && sx < src.Width();
-                const bool clear = inside && (src.Pixel(sx, shapeY) & RgbBits) == FuchsiaRgb;
-                if (clear && runStart < 0)
-                    runStart = x;
-                if (!clear && runStart >= 0) {
-                    cut.push_back(RECT{runStart, y, x, y + 1});
-                    runStart = -1;
-                }
-                if (!inside || clear || x < 0 || x >= bmp.Width())
+                if (sx < 0 || sx >= src.Width() || IsClearShapePixel(src, sx, shapeY) || x < 0 || x >= bmp.Width())
                     continue;
                 if (maskOffset < 0)
                     bmp.SetPixel(x, y, src.Pixel(sx, sy));
@@ -194,6 +216,23 @@ void PaintRgnBorder(Bitmap& bmp, platform::Region& rgn, RECT r, const TsMaskData
     side(s.DstR, s.SrcR);
     if (!cut.empty())
         rgn = rgn.Subtracted(platform::Region::FromRects(cut));
+}
+
+std::vector<RECT> TransparentCornerRuns(const TsMaskData& md, const TsSkinModel& model, RECT r, int state, bool topOnly)
+{
+    std::vector<RECT> runs;
+    Slices s;
+    if (!MakeSlices(md, r, state, s))
+        return runs;
+    const Bitmap& src = model.SourceBitmap(md);
+    const int shapeOffset = std::max(0, MaskOffsetOf(md));
+    CollectClearRuns(src, shapeOffset, s.DstTL, s.SrcTL, r.bottom, runs);
+    CollectClearRuns(src, shapeOffset, s.DstTR, s.SrcTR, r.bottom, runs);
+    if (!topOnly) {
+        CollectClearRuns(src, shapeOffset, s.DstBL, s.SrcBL, r.bottom, runs);
+        CollectClearRuns(src, shapeOffset, s.DstBR, s.SrcBR, r.bottom, runs);
+    }
+    return runs;
 }
 
 } // namespace skin

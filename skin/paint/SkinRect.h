@@ -7,6 +7,8 @@
 #include "platform/core/Bitmap.h"
 #include "platform/graphics/Region.h"
 
+#include <vector>
+
 namespace skin {
 
 // DrawMode bits of a border mask.
@@ -34,5 +36,10 @@ void DrawSkinRect(platform::Bitmap& bmp, platform::RECT r, const TCacheInfo& ci,
 // is not painted but taken out of rgn (in bmp's coordinates).
 void PaintRgnBorder(platform::Bitmap& bmp, platform::Region& rgn, platform::RECT r, const TsMaskData& md,
                     const TsSkinModel& model, int state);
+
+// The transparent (fuchsia) pixels of the mask's corner pieces as they land on r, as one-pixel-high
+// runs: what a window cuts out of its shape. topOnly: the two top corners only.
+std::vector<platform::RECT> TransparentCornerRuns(const TsMaskData& md, const TsSkinModel& model, platform::RECT r,
+                                                  int state, bool topOnly);
 
 } // namespace skin
