@@ -141,8 +141,22 @@ void DrawButtonGlyph(Bitmap& cache, const FramePaintArgs& a, const TsCaptionButt
     const int index = model.ConstData.TitleGlyphs[std::size_t(b.cpGlyphType)];
     if (!model.IsValidImgIndex(index))
         return; // no image: the button keeps its place and shows nothing
-    DrawSkinGlyph(cache, POINT{b.cpRect.left, b.cpRect.top}, b.cpState, Translucent(a, b), model.ma[std::size_t(index)],
-                  model);
+    const TsMaskData& md = model.ma[std::size_t(index)];
+    const RECT title = a.Layout->TitleRect();
+    RECT inside;
+    IntersectRect(&inside, b.cpRect, title);
+    if (inside == b.cpRect) {
+        DrawSkinGlyph(cache, POINT{b.cpRect.left, b.cpRect.top}, b.cpState, Translucent(a, b), md, model);
+        return;
+    }
+    // A glyph taller than the title is drawn whole on the side and only its part in the title
+    // is kept: the rest would lie over the client area.
+    Bitmap piece(b.cpRect.Width(), b.cpRect.Height());
+    CopyRect32(piece, int(inside.left - b.cpRect.left), int(inside.top - b.cpRect.top), cache, inside);
+    DrawSkinGlyph(piece, POINT{0, 0}, b.cpState, Translucent(a, b), md, model);
+    RECT from = inside;
+    OffsetRect(&from, -b.cpRect.left, -b.cpRect.top);
+    CopyRect32(cache, int(inside.left), int(inside.top), piece, from);
 }
 
 } // namespace

@@ -171,9 +171,10 @@ LRESULT TitleLayout::HitTest(POINT p) const
 {
     if (!Rect(0, 0, in_.CaptionWidth, in_.WindowHeight).Contains(p))
         return HTNOWHERE;
-    // Buttons come first: a skin may let them reach into the frame.
+    // Buttons come first: a skin may let them reach into the frame, never into the client area.
+    const bool inTitle = p.y < in_.BorderWidth + std::max(in_.CaptionHeight, 0);
     for (const TsCaptionButton& b : buttons_) {
-        if (!b.Visible() || !b.cpRect.Contains(p))
+        if (!b.Visible() || !b.cpRect.Contains(p) || !inTitle)
             continue;
         switch (b.cpHitCode) {
         case HTCLOSE: return in_.CloseEnabled ? HTCLOSE : HTCAPTION;

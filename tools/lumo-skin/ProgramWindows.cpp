@@ -3,6 +3,8 @@
 #include "app/WindowSet.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/frame/MessageBox.h"
+#include "platform/graphics/Region.h"
+#include "platform/window/Window.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/package/AsciiText.h"
 #include "toolkit/TApplication.h"
@@ -207,7 +209,15 @@ void ProgramWindows::Settle()
 
 platform::Bitmap ProgramWindows::Picture(toolkit::TForm* form) const
 {
-    return platform::headless::WindowShot(form->Handle());
+    platform::Bitmap picture = platform::headless::WindowShot(form->Handle());
+    // What the window's outline cuts away is not part of the window: it is left transparent.
+    platform::Region shape;
+    if (platform::GetWindowRgn(form->Handle(), &shape) != platform::ERROR_REGION)
+        for (int y = 0; y < picture.Height(); ++y)
+            for (int x = 0; x < picture.Width(); ++x)
+                if (!shape.Contains(platform::POINT{x, y}))
+                    picture.SetPixel(x, y, 0);
+    return picture;
 }
 
 } // namespace lumoskin

@@ -147,6 +147,16 @@ TEST_F(TitleLayoutTest, HitCodesOfTheTitleTheFrameAndTheClient)
     EXPECT_EQ(disabled.HitTest(POINT{372, 8}), HTCAPTION);
 }
 
+TEST_F(TitleLayoutTest, AButtonTallerThanTheTitleAnswersOnlyInsideTheTitle)
+{
+    TitleLayoutInput in = MainWindowInput();
+    in.CaptionHeight = 8; // the title band ends at row 11; a 21-pixel button reaches row 16
+    const TitleLayout layout(in, nullptr);
+    ASSERT_EQ(layout.ButtonOf(HTCLOSE)->cpRect.bottom, 16);
+    EXPECT_EQ(layout.HitTest(POINT{385, 10}), HTCLOSE);
+    EXPECT_EQ(layout.HitTest(POINT{385, 13}), HTCLIENT);
+}
+
 TEST_F(TitleLayoutTest, ASizeableFrameAnswersTheSizingCodesUnlessMaximised)
 {
     TitleLayoutInput in = MainWindowInput();
