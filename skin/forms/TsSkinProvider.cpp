@@ -189,7 +189,8 @@ TitleLayoutInput TsSkinProvider::LayoutInput() const
     in.MaxAllowed = (style & WS_MAXIMIZEBOX) != 0;
     in.MinAllowed = (style & WS_MINIMIZEBOX) != 0;
     in.CloseEnabled = true;
-    in.ShowIcon = FTitleIcon.Visible && in.BigButtons && FShowAppIcon;
+    // Without any picture to show, the icon's place goes to the caption instead of staying empty.
+    in.ShowIcon = FTitleIcon.Visible && in.BigButtons && FShowAppIcon && IconImage();
     in.IconSize = SIZE{FTitleIcon.Width, FTitleIcon.Height};
     in.HasCaptionSection = FCaptionSkinIndex >= 0;
     const TsSkinModel* model = FCommonData->Model();
@@ -202,6 +203,15 @@ TitleLayoutInput TsSkinProvider::LayoutInput() const
         in.BIVAlign = d.BIVAlign;
     }
     return in;
+}
+
+HICON TsSkinProvider::IconImage() const
+{
+    if (FTitleIcon.Glyph)
+        return FTitleIcon.Glyph;
+    if (HICON own = form_->Icon()->Handle())
+        return own;
+    return toolkit::Application ? toolkit::Application->Icon()->Handle() : nullptr;
 }
 
 const TitleLayout& TsSkinProvider::Layout()
@@ -235,9 +245,7 @@ FramePaintArgs TsSkinProvider::PaintArgs()
     a.Active = FormActive;
     a.Enabled = IsWindowEnabled(form_->Handle());
     a.Caption = form_->Caption();
-    a.Icon = FTitleIcon.Glyph ? FTitleIcon.Glyph : form_->Icon()->Handle();
-    if (!a.Icon && toolkit::Application)
-        a.Icon = toolkit::Application->Icon()->Handle();
+    a.Icon = IconImage();
     a.CaptionAlignment = FCaptionAlignment;
     return a;
 }

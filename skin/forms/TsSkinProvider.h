@@ -96,6 +96,9 @@ private:
     void CallOld(toolkit::TMessage& m);
     void UpdateIndexes();
     TitleLayoutInput LayoutInput() const;
+    // The title icon's picture: its own glyph, the form's icon, else the application's; null
+    // when there is none.
+    platform::HICON IconImage() const;
     FramePaintArgs PaintArgs();
     bool EnsureCache();
     void InvalidateFrame();

@@ -165,6 +165,24 @@ TEST_F(SkinProviderTest, MinimiseActsOnlyWhenReleasedOnItself)
     EXPECT_TRUE(IsIconic(form->Handle()));
 }
 
+TEST_F(SkinProviderTest, DraggingTheSkinnedTitleMovesTheWindow)
+{
+    auto* form = ShowForm<formstest::FixedForm>();
+    RECT before{};
+    GetWindowRect(form->Handle(), &before);
+    const POINT grab = OnScreen(form, POINT{120, 12});
+    headless::MouseMove(grab);
+    headless::MouseDown(grab);
+    headless::MouseMove(POINT{grab.x + 30, grab.y + 20});
+    headless::MouseUp(POINT{grab.x + 30, grab.y + 20});
+    tester_->Pump();
+    RECT after{};
+    GetWindowRect(form->Handle(), &after);
+    EXPECT_EQ(after.left, before.left + 30);
+    EXPECT_EQ(after.top, before.top + 20);
+    EXPECT_TRUE(form->Visible());
+}
+
 TEST_F(SkinProviderTest, AnInactiveWindowShowsTheInactiveTitleAndButtonsAtHalfStrength)
 {
     auto* form = ShowForm<formstest::FixedForm>();
