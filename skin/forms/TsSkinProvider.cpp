@@ -39,7 +39,7 @@ POINT ScreenToWindowPoint(HWND hwnd, POINT screen)
 } // namespace
 
 TsSkinProvider::TsSkinProvider(toolkit::TComponent* AOwner)
-    : toolkit::TComponent(AOwner)
+    : toolkit::TComponent(AOwner), SystemMenu(new TsSystemMenu(this))
 {
 }
 
@@ -424,6 +424,23 @@ void TsSkinProvider::ButtonReleased(POINT screen)
     }
 }
 
+void TsSkinProvider::DropSystemMenu()
+{
+    const HWND hwnd = form_->Handle();
+    const DWORD style = DWORD(GetWindowLong(hwnd, GWL_STYLE));
+    SystemMenuState state;
+    state.Minimized = IsIconic(hwnd);
+    state.Maximized = IsZoomed(hwnd);
+    state.Sizeable = (style & WS_THICKFRAME) != 0;
+    state.CanMinimize = (style & WS_MINIMIZEBOX) != 0;
+    state.CanMaximize = (style & WS_MAXIMIZEBOX) != 0;
+    // Under the icon, as the window menu drops from the title.
+    const RECT icon = Layout().IconRect();
+    RECT wr{};
+    GetWindowRect(hwnd, &wr);
+    SystemMenu->ShowFor(hwnd, state, POINT{wr.left + icon.left, wr.top + icon.bottom});
+}
+
 void TsSkinProvider::PaintNonClient(HDC windowDC)
 {
     if (!EnsureCache())
@@ -583,6 +600,7 @@ void TsSkinProvider::NewWndProc(TMessage& m)
         if (m.WParam == HTCAPTION)
             SetHotHT(0);
         if (m.WParam == HTSYSMENU) {
+            DropSystemMenu();
             m.Result = 0;
             return;
         }

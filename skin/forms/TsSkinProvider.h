@@ -6,6 +6,7 @@
 
 #include "skin/controls/TsCommonData.h"
 #include "skin/forms/FramePainter.h"
+#include "skin/forms/TsSystemMenu.h"
 #include "skin/forms/TitleLayout.h"
 
 #include "platform/core/Bitmap.h"
@@ -84,6 +85,10 @@ public:
     // Title button state changes, as the mouse makes them.
     void SetHotHT(platform::LRESULT code, bool repaint = true);
     void SetPressedHT(platform::LRESULT code);
+
+    // The window menu dropped from the icon.
+    TsSystemMenu* SystemMenu = nullptr;
+    void DropSystemMenu();
 
     platform::LRESULT CurrentHT = 0;
     bool biClicked = false;

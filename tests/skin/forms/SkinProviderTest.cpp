@@ -7,6 +7,7 @@
 
 #include "platform/window/Message.h"
 #include "platform/window/Window.h"
+#include "toolkit/TPopupMenuWindow.h"
 
 using namespace platform;
 using namespace skin;
@@ -181,6 +182,42 @@ TEST_F(SkinProviderTest, DraggingTheSkinnedTitleMovesTheWindow)
     EXPECT_EQ(after.left, before.left + 30);
     EXPECT_EQ(after.top, before.top + 20);
     EXPECT_TRUE(form->Visible());
+}
+
+TEST_F(SkinProviderTest, TheIconDropsTheWindowMenuWithWhatTheWindowAllows)
+{
+    auto* form = tester_->CreateForm<formstest::MainLikeForm>();
+    form->Icon()->SetBitmap(skintest::Solid(32, 32, MakePixel(250, 200, 0)));
+    form->Show();
+    tester_->Pump();
+    TsSkinProvider* provider = TsSkinProvider::Of(form);
+    const RECT icon = provider->Layout().IconRect();
+    ASSERT_EQ(icon.Width(), 16);
+    // The icon is drawn where the layout put it.
+    EXPECT_EQ(At(form, Centre(icon)), MakePixel(250, 200, 0));
+    EXPECT_EQ(provider->HitTest(OnScreen(form, Centre(icon))), HTSYSMENU);
+
+    bool shown = false;
+    tester_->WhenModal([&] {
+        auto* window = dynamic_cast<toolkit::TPopupMenuWindow*>(
+            toolkit::TWinControl::FindControl(FindWindow(u"#32768", {})));
+        ASSERT_NE(window, nullptr);
+        shown = true;
+        // Dropped under the icon.
+        EXPECT_EQ(window->Top(), OnScreen(form, POINT{0, icon.bottom}).y);
+        EXPECT_FALSE(provider->SystemMenu->ItemRestore->Enabled());
+        EXPECT_TRUE(provider->SystemMenu->ItemMove->Enabled());
+        EXPECT_FALSE(provider->SystemMenu->ItemSize->Enabled());
+        EXPECT_TRUE(provider->SystemMenu->ItemMinimize->Enabled());
+        EXPECT_FALSE(provider->SystemMenu->ItemMaximize->Enabled());
+        EXPECT_TRUE(provider->SystemMenu->ItemClose->Enabled());
+        const toolkit::TRect item = window->ItemRect(3); // "Свернуть"
+        headless::Click(window->ClientToScreen(POINT{item.left + 10, item.top + 5}));
+    });
+    headless::Click(OnScreen(form, Centre(icon)));
+    tester_->Pump();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(IsIconic(form->Handle()));
 }
 
 TEST_F(SkinProviderTest, AnInactiveWindowShowsTheInactiveTitleAndButtonsAtHalfStrength)
