@@ -101,11 +101,17 @@ TEST(Program, ScreenshotShowsTheCentredMainWindowAndEndsWithZero)
     // skin ("Windows 8": a white PANEL section).
     EXPECT_EQ(PixelToColor(screen.Pixel(left + 450, bottom - 20)), RGB(0xFF, 0xFF, 0xFF));
 
-    // The caption carries dark text on its left part.
+    // The skinned caption carries its text on its left part: pixels far from the title's own
+    // colour, taken from the middle of the title where no text is.
+    const PixelBGRA title = screen.Pixel(left + 300, top + 12);
+    auto far = [&](PixelBGRA p) {
+        return std::abs(int(PixelR(p)) - int(PixelR(title))) + std::abs(int(PixelG(p)) - int(PixelG(title))) +
+                   std::abs(int(PixelB(p)) - int(PixelB(title))) > 150;
+    };
     int ink = 0;
-    for (int y = top; y < top + 30; ++y)
-        for (int x = left; x < left + 120; ++x)
-            if (PixelR(screen.Pixel(x, y)) < 60 && PixelG(screen.Pixel(x, y)) < 60)
+    for (int y = top + 3; y < top + 24; ++y)
+        for (int x = left + 24; x < left + 120; ++x) // right of the icon
+            if (far(screen.Pixel(x, y)))
                 ++ink;
     EXPECT_GT(ink, 40);
 
