@@ -14,6 +14,7 @@
 #include "skin/controls/TsCommonData.h"
 #include "skin/effects/TacGlowEffect.h"
 #include "skin/effects/TacThreadedTimer.h"
+#include "skin/forms/TsSkinProvider.h"
 #include "toolkit/TApplication.h"
 #include "ui/main/TForm1.h"
 
@@ -266,4 +267,42 @@ TEST_F(ButtonsOnScreen, PressingAndReleasingClicksAndMovingOffFirstDoesNot)
     Pump(100);
     Xdotool("mouseup 1");
     EXPECT_TRUE(PumpUntil([&] { return ui::Form1->MoveEdit->Text() != count; }, 5000)) << "the click was lost";
+}
+
+// The skinned frame under the real mouse: the title drags the window, and the minimise button,
+// pressed and released on itself, iconifies it. Last, as it leaves the main window minimised.
+TEST_F(ButtonsOnScreen, TheSkinnedTitleDragsTheWindowAndItsMinimiseButtonIconifiesIt)
+{
+    const HWND main = ui::Form1->Handle();
+    skin::TsSkinProvider* provider = skin::TsSkinProvider::Of(ui::Form1);
+    ASSERT_NE(provider, nullptr) << "the main window was activated without getting its frame";
+    ASSERT_TRUE(provider->DrawsFrame());
+    RECT before{};
+    GetWindowRect(main, &before);
+    const POINT grab{before.left + 200, before.top + 12};
+    MoveMouse(grab);
+    Pump(200);
+    Xdotool("mousedown 1");
+    Pump(100);
+    MoveMouse(POINT{grab.x + 40, grab.y + 30});
+    Pump(200);
+    Xdotool("mouseup 1");
+    EXPECT_TRUE(PumpUntil([&] {
+        RECT now{};
+        GetWindowRect(main, &now);
+        return now.left == before.left + 40 && now.top == before.top + 30;
+    }, 5000)) << "dragging the title did not move the window";
+
+    RECT moved{};
+    GetWindowRect(main, &moved);
+    const RECT min = provider->Button(HTMINBUTTON)->cpRect;
+    ASSERT_FALSE(min.IsEmpty());
+    MoveMouse(POINT{moved.left + (min.left + min.right) / 2, moved.top + (min.top + min.bottom) / 2});
+    Pump(200);
+    Xdotool("mousedown 1");
+    Pump(100);
+    Xdotool("mouseup 1");
+    EXPECT_TRUE(PumpUntil([&] { return IsIconic(main); }, 5000)) << "the minimise button did not iconify the window";
+    ShowWindow(main, SW_RESTORE);
+    Pump(300);
 }
