@@ -5,7 +5,8 @@
 #include "skin/effects/TacThreadedTimer.h"
 
 #include "platform/graphics/Gdi.h"
-#include "toolkit/TControl.h"
+#include "platform/window/Window.h"
+#include "toolkit/TWinControl.h"
 
 using namespace platform;
 
@@ -47,6 +48,29 @@ bool PaintFromCache(TsCommonData& data, HDC dc, const std::function<bool()>& pre
     BitBlt(dc, clip.left, clip.top, clip.Width(), clip.Height(), src, clip.left, clip.top, SRCCOPY);
     DeleteDC(src);
     return true;
+}
+
+POINT FrameOffset(toolkit::TWinControl& control)
+{
+    if (!control.HandleAllocated())
+        return POINT{};
+    RECT window{};
+    GetWindowRect(control.Handle(), &window);
+    POINT origin{0, 0};
+    ClientToScreen(control.Handle(), &origin);
+    return POINT{origin.x - window.left, origin.y - window.top};
+}
+
+void CopyFrameFromCache(toolkit::TWinControl& control, HDC windowDC, const Bitmap& cache)
+{
+    const POINT origin = FrameOffset(control);
+    const RECT client = control.ClientRect();
+    const int saved = SaveDC(windowDC);
+    ExcludeClipRect(windowDC, origin.x, origin.y, origin.x + client.Width(), origin.y + client.Height());
+    HDC src = CreateBitmapDC(const_cast<Bitmap*>(&cache));
+    BitBlt(windowDC, 0, 0, cache.Width(), cache.Height(), src, 0, 0, SRCCOPY);
+    DeleteDC(src);
+    RestoreDC(windowDC, saved);
 }
 
 } // namespace skin

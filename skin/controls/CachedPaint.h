@@ -7,6 +7,10 @@
 
 #include <functional>
 
+namespace toolkit {
+class TWinControl;
+}
+
 namespace skin {
 
 class TsCommonData;
@@ -17,5 +21,13 @@ bool PaintFromCache(TsCommonData& data, platform::HDC dc, const std::function<bo
 
 // Makes the cache as large as its owner; false when the owner has no size or no cache.
 bool SizeCache(TsCommonData& data);
+
+// Where the client area of a framed window lies in the window (and so in a cache of the whole
+// window).
+platform::POINT FrameOffset(toolkit::TWinControl& control);
+
+// Copies the frame strip around the client area from a picture of the whole window into a DC on
+// the whole window.
+void CopyFrameFromCache(toolkit::TWinControl& control, platform::HDC windowDC, const platform::Bitmap& cache);
 
 } // namespace skin

@@ -53,17 +53,6 @@ String TsEdit::ShownText() const
     return text;
 }
 
-POINT TsEdit::FrameOffset()
-{
-    if (!HandleAllocated())
-        return POINT{};
-    RECT window{};
-    GetWindowRect(Handle(), &window);
-    POINT origin{0, 0};
-    platform::ClientToScreen(Handle(), &origin);
-    return POINT{origin.x - window.left, origin.y - window.top};
-}
-
 bool TsEdit::PrepareCache()
 {
     TsCtrlSkinData& data = *skinData_;
@@ -179,7 +168,7 @@ void TsEdit::Paint()
     }
     if (!CacheReady())
         return;
-    const POINT origin = FrameOffset();
+    const POINT origin = FrameOffset(*this);
     HDC src = CreateBitmapDC(data.FCacheBmp.get());
     const RECT client = ClientRect();
     BitBlt(Canvas()->Handle(), 0, 0, client.Width(), client.Height(), src, origin.x, origin.y, SRCCOPY);
@@ -195,14 +184,7 @@ void TsEdit::PaintFrame(HDC windowDC)
     }
     if (data.FUpdating || !CacheReady())
         return;
-    const POINT origin = FrameOffset();
-    const RECT client = ClientRect();
-    const int saved = SaveDC(windowDC);
-    ExcludeClipRect(windowDC, origin.x, origin.y, origin.x + client.Width(), origin.y + client.Height());
-    HDC src = CreateBitmapDC(data.FCacheBmp.get());
-    BitBlt(windowDC, 0, 0, Width(), Height(), src, 0, 0, SRCCOPY);
-    DeleteDC(src);
-    RestoreDC(windowDC, saved);
+    CopyFrameFromCache(*this, windowDC, *data.FCacheBmp);
 }
 
 } // namespace skin

@@ -40,8 +40,6 @@ protected:
     void PaintFrame(platform::HDC windowDC) override;
 
 private:
-    // Where the client area lies in the window (and so in the cache).
-    platform::POINT FrameOffset();
     bool CacheReady();
 
     std::unique_ptr<TsCtrlSkinData> skinData_;

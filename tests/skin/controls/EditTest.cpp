@@ -1,6 +1,7 @@
 #include "ControlsTestSupport.h"
 
 #include "skin/controls/TsEdit.h"
+#include "skin/controls/TsMemo.h"
 
 #include <gtest/gtest.h>
 
@@ -112,4 +113,27 @@ TEST_F(EditTest, TheFrameComesFromTheSkinAndAPasswordShowsDots)
     EXPECT_EQ(edit->ShownText(), u"\u25CF\u25CF\u25CF");
     edit->SetPasswordChar(u'#');
     EXPECT_EQ(edit->ShownText(), u"###");
+}
+
+TEST_F(EditTest, AMemoTakesItsStatesColoursBeforeItPaintsItsOwnText)
+{
+    PanelsForm* form = ShowPanels();
+    auto* memo = toolkit::FormTester::Make<TsMemo>(form, form->inner, u"memo", 10, 20, 120, 60);
+    memo->SetColor(toolkit::clWhite);
+    memo->SkinData()->SetLoading(false);
+    TsEdit* edit = EditOn(form, 140);
+    manager_->SetSkinName(u"Edits again (internal)");
+    tester_->Pump();
+    EXPECT_EQ(memo->Color(), toolkit::TColor(Back));
+    EXPECT_EQ(ScreenAt(memo, POINT{60, 40}), Rgb(Back));
+    memo->SetFocus();
+    tester_->Pump();
+    EXPECT_EQ(memo->Font()->Color(), toolkit::TColor(HotInk));
+    EXPECT_EQ(ScreenAt(memo, POINT{60, 40}), Rgb(HotBack));
+    edit->SetFocus();
+    tester_->Pump();
+    EXPECT_EQ(ScreenAt(memo, POINT{60, 40}), Rgb(Back));
+    // The frame is the section's border.
+    const POINT p = toolkit::FormTester::ScreenPoint(memo, POINT{0, 0});
+    EXPECT_EQ(int(tester_->Screenshot().Pixel(p.x - 2, p.y + 20) & 0xFFFFFF), int(MakePixel(20, 30, 40) & 0xFFFFFF));
 }
