@@ -1,5 +1,6 @@
 #include "skin/controls/CachedPaint.h"
 
+#include "skin/controls/CommonWndProc.h"
 #include "skin/controls/TsCommonData.h"
 #include "skin/effects/DoChangePaint.h"
 #include "skin/effects/TacThreadedTimer.h"
@@ -11,6 +12,18 @@
 using namespace platform;
 
 namespace skin {
+
+bool CatchUpWithSkin(TsCommonData& data)
+{
+    if (!data.Skinned() && data.Model() && data.SkinIndex() < 0 && !data.Loading()) {
+        data.UpdateIndexes(true);
+        data.BGChanged = true;
+        // Edit-like controls show their section's colours from the start.
+        if (data.Skinned() && InEditCtrls(data.COC()))
+            ApplyStateColors(data, data.CurrentState());
+    }
+    return data.Skinned();
+}
 
 bool SizeCache(TsCommonData& data)
 {

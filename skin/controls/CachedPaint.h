@@ -19,6 +19,10 @@ class TsCommonData;
 // then). Answers whether the cache was copied.
 bool PaintFromCache(TsCommonData& data, platform::HDC dc, const std::function<bool()>& prepare);
 
+// A window made after the skin was announced (one shown for the first time later) never heard of
+// it: it looks its section up at its first paint. Answers whether the control is skinned now.
+bool CatchUpWithSkin(TsCommonData& data);
+
 // Makes the cache as large as its owner; false when the owner has no size or no cache.
 bool SizeCache(TsCommonData& data);
 

@@ -201,6 +201,7 @@ void TsCheckBox::EraseBackground(HDC dc)
 void TsCheckBox::PaintWindow(HDC dc)
 {
     TsCommonData& data = *skinData_;
+    CatchUpWithSkin(data);
     if (!data.Skinned() || data.Loading()) {
         toolkit::TCheckBox::PaintWindow(dc);
         return;

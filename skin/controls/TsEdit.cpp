@@ -155,6 +155,7 @@ void TsEdit::WndProc(toolkit::TMessage& m)
 void TsEdit::Paint()
 {
     TsCtrlSkinData& data = *skinData_;
+    CatchUpWithSkin(data);
     if (!data.Skinned() || data.Loading()) {
         TEdit::Paint();
         return;
@@ -178,6 +179,7 @@ void TsEdit::Paint()
 void TsEdit::PaintFrame(HDC windowDC)
 {
     TsCtrlSkinData& data = *skinData_;
+    CatchUpWithSkin(data);
     if (!data.Skinned() || data.Loading()) {
         TEdit::PaintFrame(windowDC);
         return;

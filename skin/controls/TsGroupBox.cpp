@@ -236,6 +236,7 @@ void TsGroupBox::EraseBackground(HDC dc)
 void TsGroupBox::PaintWindow(HDC dc)
 {
     TsCommonData& data = *skinData_;
+    CatchUpWithSkin(data);
     if (!data.Skinned() || data.Loading()) {
         toolkit::TGroupBox::PaintWindow(dc);
         return;

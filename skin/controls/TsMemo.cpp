@@ -69,6 +69,7 @@ void TsMemo::WndProc(toolkit::TMessage& m)
 void TsMemo::Paint()
 {
     TsCommonData& data = *skinData_;
+    CatchUpWithSkin(data);
     if (data.Skinned() && !data.Loading()) {
         if (data.FUpdating)
             return;
@@ -84,6 +85,7 @@ void TsMemo::Paint()
 void TsMemo::PaintFrame(HDC windowDC)
 {
     TsCommonData& data = *skinData_;
+    CatchUpWithSkin(data);
     if (!data.Skinned() || data.Loading()) {
         TMemo::PaintFrame(windowDC);
         return;

@@ -395,6 +395,7 @@ void TsPageControl::EraseBackground(HDC dc)
 void TsPageControl::PaintWindow(HDC dc)
 {
     TsCommonData& data = *skinData_;
+    CatchUpWithSkin(data);
     if (!data.Skinned() || data.Loading()) {
         toolkit::TPageControl::PaintWindow(dc);
         return;

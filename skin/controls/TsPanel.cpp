@@ -163,6 +163,7 @@ void TsPanel::EraseBackground(HDC dc)
 void TsPanel::PaintWindow(HDC dc)
 {
     TsCommonData& data = *skinData_;
+    CatchUpWithSkin(data);
     if (!data.Skinned() || data.Loading()) {
         toolkit::TPanel::PaintWindow(dc);
         return;

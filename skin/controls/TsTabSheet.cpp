@@ -1,5 +1,6 @@
 #include "skin/controls/TsTabSheet.h"
 
+#include "skin/controls/CachedPaint.h"
 #include "skin/controls/CommonWndProc.h"
 #include "skin/controls/FontIndex.h"
 #include "skin/controls/TacBGInfo.h"
@@ -28,7 +29,7 @@ void TsTabSheet::Loaded()
 const Bitmap* TsTabSheet::PageControlPicture()
 {
     auto* pages = dynamic_cast<TsPageControl*>(PageControl());
-    if (!pages || !pages->SkinData()->Skinned() || pages->SkinData()->Loading())
+    if (!pages || !CatchUpWithSkin(*pages->SkinData()) || pages->SkinData()->Loading())
         return nullptr;
     return pages->UpToDatePicture();
 }
