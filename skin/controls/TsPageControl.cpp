@@ -274,7 +274,20 @@ void TsPageControl::DrawSkinTabs(Bitmap& target, const TCacheInfo& ci)
         if (!under.IsEmpty())
             CopyParentBG(target, under, ci);
     }
-    tabsBG_ = target;
+    // Only the rows the tabs cover are kept: a copy of the whole picture would double the
+    // memory every skin change churns through.
+    int stripBottom = page.top;
+    for (int i = 0; i < PageCount(); ++i)
+        stripBottom = std::max(stripBottom, int(SkinTabRect(i).bottom));
+    stripBottom = std::clamp(stripBottom, 0, target.Height());
+    tabsBG_.SetSize(target.Width(), stripBottom);
+    if (stripBottom > 0) {
+        HDC to = CreateBitmapDC(&tabsBG_);
+        HDC from = CreateBitmapDC(&target);
+        BitBlt(to, 0, 0, target.Width(), stripBottom, from, 0, 0, SRCCOPY);
+        DeleteDC(from);
+        DeleteDC(to);
+    }
     for (int i = PageCount() - 1; i >= 0; --i)
         if (i != active && Pages(i)->TabVisible())
             DrawSkinTab(i, TabState(i), target);
