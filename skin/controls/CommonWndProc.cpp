@@ -191,6 +191,9 @@ bool SkinCommand(TMessage& m, TsCommonData& data)
             if (data.FCacheBmp)
                 data.FCacheBmp->SetSize(0, 0);
             data.BGChanged = true;
+            // An edit shows its section's colours, not the ones it was designed with.
+            if (TakesHotColors(data))
+                ApplyStateColors(data, data.ControlIsActive() ? 1 : 0);
             PassToGraphicChildren(data, m);
             data.Invalidate();
         }
@@ -199,6 +202,7 @@ bool SkinCommand(TMessage& m, TsCommonData& data)
         if (ownManager) {
             data.StopAnimation();
             HideGlow(data.GlowID);
+            RestoreSavedColors(data);
             data.ForgetIndexes();
             if (data.FCacheBmp)
                 data.FCacheBmp->SetSize(0, 0);
@@ -324,6 +328,22 @@ bool SkinCommand(TMessage& m, TsCommonData& data)
 }
 
 } // namespace
+
+void RestoreSavedColors(TsCommonData& data)
+{
+    toolkit::TControl* owner = data.OwnerControl();
+    if (!owner)
+        return;
+    if (data.SavedColor != clNotSet)
+        owner->SetColor(toolkit::TColor(data.SavedColor));
+    if (data.SavedFontColor != clNotSet) {
+        data.CtrlSkinState |= ACS_CHANGING;
+        owner->Font()->SetColor(toolkit::TColor(data.SavedFontColor));
+        data.CtrlSkinState = WORD(data.CtrlSkinState & ~ACS_CHANGING);
+    }
+    data.SavedColor = clNotSet;
+    data.SavedFontColor = clNotSet;
+}
 
 void ApplyStateColors(TsCommonData& data, int state)
 {

@@ -17,4 +17,7 @@ bool CommonWndProc(toolkit::TMessage& message, TsCommonData& data);
 // keeps its own.
 void ApplyStateColors(TsCommonData& data, int state);
 
+// The colours the control had before the skin gave it its section's, back once the skin is gone.
+void RestoreSavedColors(TsCommonData& data);
+
 } // namespace skin

@@ -1,5 +1,7 @@
-// The skinned memo: the plain memo with its skin data and its bound label; without a skin it paints
-// as the plain memo does. Its frame and scroll bars get their skin with the painting work.
+// The skinned memo: the plain memo paints its own text, on the colours of its section's state
+// (hot while focused), set just before each paint; its frame comes from the section's border.
+// The scroll bars in its client area stay the plain memo's until skinned scroll bars take them
+// over (PaintScrollBars is the place). Without a skin it paints as the plain memo does.
 #pragma once
 
 #include "skin/controls/TsBoundLabel.h"
@@ -19,8 +21,17 @@ public:
     TsBoundLabel& BoundLabel() { return boundLabel_; }
     const TsBoundLabel& BoundLabel() const { return boundLabel_; }
 
+    // The section state whose colours the memo shows now: 1 while focused, else 0.
+    int ColorState() const;
+    // The picture of the whole window for the state (the frame is taken from it); false when the
+    // parent is not ready.
+    bool PrepareCache();
+
 protected:
     void Loaded() override;
+    void WndProc(toolkit::TMessage& message) override;
+    void Paint() override;
+    void PaintFrame(platform::HDC windowDC) override;
 
 private:
     std::unique_ptr<TsCommonData> skinData_;

@@ -1,5 +1,6 @@
 #include "skin/controls/TsPanel.h"
 
+#include "skin/controls/CachedPaint.h"
 #include "skin/controls/CommonWndProc.h"
 #include "skin/controls/FontIndex.h"
 #include "skin/controls/ParentBackground.h"
@@ -109,10 +110,8 @@ void TsPanel::WriteCaption(Bitmap& target)
 bool TsPanel::PrepareCache()
 {
     TsCommonData& data = *skinData_;
-    if (!data.FCacheBmp || !data.Skinned() || Width() <= 0 || Height() <= 0)
+    if (!data.Skinned() || !SizeCache(data))
         return false;
-    if (data.FCacheBmp->Width() != Width() || data.FCacheBmp->Height() != Height())
-        data.FCacheBmp->SetSize(Width(), Height());
     if (!PaintSkinControl(data, *data.FCacheBmp, 0))
         return false;
     WriteCaption(*data.FCacheBmp);
@@ -164,6 +163,7 @@ void TsPanel::EraseBackground(HDC dc)
 void TsPanel::PaintWindow(HDC dc)
 {
     TsCommonData& data = *skinData_;
+    CatchUpWithSkin(data);
     if (!data.Skinned() || data.Loading()) {
         toolkit::TPanel::PaintWindow(dc);
         return;
@@ -175,18 +175,7 @@ void TsPanel::PaintWindow(HDC dc)
             PaintFast(dc);
         return;
     }
-    RECT clip{};
-    GetClipBox(dc, &clip);
-    const bool partly = clip.left > 0 || clip.top > 0 || clip.right < Width() || clip.bottom < Height();
-    data.HalfVisible = partly && data.BgDependsOnPosition();
-    if (data.HalfVisible || data.BGChanged || data.FCacheBmp->Width() != Width() ||
-        data.FCacheBmp->Height() != Height())
-        if (!PrepareCache())
-            return;
-    IntersectRect(&clip, clip, RECT{0, 0, Width(), Height()});
-    HDC src = CreateBitmapDC(data.FCacheBmp.get());
-    BitBlt(dc, clip.left, clip.top, clip.Width(), clip.Height(), src, clip.left, clip.top, SRCCOPY);
-    DeleteDC(src);
+    PaintFromCache(data, dc, [this] { return PrepareCache(); });
 }
 
 } // namespace skin
