@@ -5,6 +5,7 @@
 #include "skin/controls/TsBoundLabel.h"
 #include "skin/controls/TsButtonSkinProperties.h"
 #include "skin/controls/TsCtrlSkinData.h"
+#include "skin/scroll/TacScrollWnd.h"
 #include "toolkit/TComboBox.h"
 
 #include <memory>
@@ -31,9 +32,12 @@ public:
 
 protected:
     void Loaded() override;
+    void DropDown() override;
 
 private:
     std::unique_ptr<TsCtrlSkinData> skinData_;
+    // The list's bars, from its first drop-down (the list is made then).
+    std::unique_ptr<TacScrollWnd> listScrollWnd_;
     toolkit::TAlignment alignment_ = toolkit::taLeftJustify;
     toolkit::TVerticalAlignment verticalAlignment_ = toolkit::taVerticalCenter;
     TsBoundLabel boundLabel_;

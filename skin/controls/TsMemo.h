@@ -4,6 +4,7 @@
 
 #include "skin/controls/TsBoundLabel.h"
 #include "skin/controls/TsCommonData.h"
+#include "skin/scroll/TacScrollWnd.h"
 #include "toolkit/TMemo.h"
 
 #include <memory>
@@ -24,6 +25,7 @@ protected:
 
 private:
     std::unique_ptr<TsCommonData> skinData_;
+    std::unique_ptr<TacScrollWnd> scrollWnd_;
     TsBoundLabel boundLabel_;
 };
 

@@ -368,7 +368,7 @@ void TacScrollWnd::HoverTick()
     RECT client{};
     if (Handle())
         GetClientRect(Handle(), &client);
-    if (mouseOverBar_ < 0 || !bar.Shown || !Inside(bar.Bounds, p) || !Inside(client, p)) {
+    if (mouseOverBar_ < 0 || !bar.Shown || !Inside(bar.Bounds, p) || !Inside(client, p) || !IsWindowVisible(Handle())) {
         StopHover();
         return;
     }

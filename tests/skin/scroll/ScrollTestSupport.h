@@ -53,8 +53,10 @@ public:
         SetClientWidth(380);
         SetClientHeight(440);
         combo = toolkit::FormTester::Make<toolkit::TComboBox>(this, this, u"combo", 10, 10, 200, 21);
-        for (int i = 1; i <= 95; ++i)
-            combo->Items()->Add(u"Skin " + platform::String(std::to_string(i).begin(), std::to_string(i).end()));
+        for (int i = 1; i <= 95; ++i) {
+            const std::string number = std::to_string(i);
+            combo->Items()->Add(u"Skin " + platform::String(number.begin(), number.end()));
+        }
         combo->SetDropDownCount(16);
         memo = toolkit::FormTester::Make<toolkit::TMemo>(this, this, u"memo", 230, 10, 140, 200);
         memo->SetScrollBars(toolkit::ssVertical);

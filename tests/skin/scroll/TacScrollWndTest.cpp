@@ -246,3 +246,29 @@ TEST_F(ScrollFixture, InactiveBarAndNoSkin)
     EXPECT_EQ(memo->TopLine(), 1);
     EXPECT_NE(ColorAt(memo, POINT{bar.Bounds.left, bar.Bounds.top}), ButtonColor);
 }
+
+// With both bars the horizontal one lies along the bottom up to the vertical one, the corner
+// between them takes the track's colour, and its arrows send horizontal requests.
+TEST_F(ScrollFixture, MemoWithBothBars)
+{
+    form_->memo->SetScrollBars(toolkit::ssBoth);
+    form_->FillMemo(60);
+    form_->memo->Lines()->Add(platform::String(120, u'w'));
+    TacScrollWnd& wrapper = WrapMemo();
+    toolkit::TMemo* memo = form_->memo;
+    const TacScrollWnd::BarState vertical = wrapper.Bar(true), horizontal = wrapper.Bar(false);
+    ASSERT_TRUE(vertical.Shown && horizontal.Shown);
+    EXPECT_TRUE(horizontal.Active);
+    EXPECT_EQ(horizontal.Bounds.right, vertical.Bounds.left);
+    EXPECT_EQ(vertical.Bounds.bottom, horizontal.Bounds.top);
+    EXPECT_EQ(ColorAt(memo, POINT{vertical.Bounds.left + 2, horizontal.Bounds.top + 2}), TrackBefore);
+    EXPECT_EQ(ColorAt(memo, OnBar(horizontal, horizontal.Thumb.Start + 2)), SliderColor);
+
+    const POINT right = OnBar(horizontal, horizontal.Length - 3);
+    tester_->MouseDown(memo, right);
+    EXPECT_EQ(wrapper.PressedBar(), 0);
+    tester_->MouseUp(memo, right);
+    EXPECT_EQ(requests_, (Requests{{LineDown, 0}, {EndScroll, 0}}));
+    EXPECT_GT(memo->ScrollX(), 0);
+    EXPECT_EQ(memo->TopLine(), 0);
+}
