@@ -165,9 +165,8 @@ void TacScrollWnd::WndProc(toolkit::TMessage& m)
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
     case WM_MBUTTONDBLCLK:
-    case WM_CONTEXTMENU:
         // No menu or scroll-bar behaviour of the control's own shows over a bar.
-        if (m.Msg != WM_CONTEXTMENU && BarAt(p) >= 0) {
+        if (BarAt(p) >= 0) {
             m.Result = 0;
             return;
         }
@@ -176,7 +175,7 @@ void TacScrollWnd::WndProc(toolkit::TMessage& m)
         if (m.WParam == FirstRepeatTimerId || m.WParam == RepeatTimerId) {
             if (m.WParam == FirstRepeatTimerId && currentBar_ >= 0) {
                 KillTimer(FirstRepeatTimerId);
-                timerId_ = SetTimer(Handle(), RepeatTimerId, RepeatInterval, nullptr) ? RepeatTimerId : 0;
+                SetTimer(Handle(), RepeatTimerId, RepeatInterval, nullptr);
             }
             RepeatTick();
             m.Result = 0;
@@ -245,7 +244,7 @@ void TacScrollWnd::Press(int barIndex, POINT p)
     PaintBar(bar.Vertical);
     SendScroll(portion, 0);
     if (currentBar_ >= 0 && Handle())
-        timerId_ = SetTimer(Handle(), FirstRepeatTimerId, FirstRepeatDelay, nullptr) ? FirstRepeatTimerId : 0;
+        SetTimer(Handle(), FirstRepeatTimerId, FirstRepeatDelay, nullptr);
 }
 
 void TacScrollWnd::MoveDuringPress(POINT p)
@@ -282,7 +281,6 @@ void TacScrollWnd::RepeatTick()
     if (currentBar_ < 0 || thumbTracking_) {
         KillTimer(FirstRepeatTimerId);
         KillTimer(RepeatTimerId);
-        timerId_ = 0;
         return;
     }
     POINT p = CursorInClient();
@@ -309,7 +307,6 @@ void TacScrollWnd::Release()
     } else {
         KillTimer(FirstRepeatTimerId);
         KillTimer(RepeatTimerId);
-        timerId_ = 0;
         SendScroll(SB_ENDSCROLL_CODE, 0);
     }
     ResetPress();
@@ -329,7 +326,6 @@ void TacScrollWnd::ResetPress()
     currentPortion_ = spNone;
     timerPortion_ = spNone;
     scrollMsg_ = 0;
-    timerId_ = 0;
     thumbTracking_ = false;
     thumbSize_ = thumbPos_ = thumbMouseOffset_ = 0;
     lastSBPos_ = -1;

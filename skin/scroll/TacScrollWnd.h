@@ -106,7 +106,6 @@ private:
     TacScrollPortion currentPortion_ = spNone;
     TacScrollPortion timerPortion_ = spNone;
     platform::UINT scrollMsg_ = 0;
-    platform::UINT_PTR timerId_ = 0;
     bool tookCapture_ = false;
     // The drag: the thumb's length and start, where the mouse took it, the last position sent.
     bool thumbTracking_ = false;
