@@ -1,5 +1,6 @@
 // The skinned memo: the plain memo with its skin data and its bound label; without a skin it paints
-// as the plain memo does. Its frame and scroll bars get their skin with the painting work.
+// as the plain memo does. Its scroll bars are drawn from the skin by its TacScrollWnd once its
+// skin data is skinned; its frame gets its skin with the painting work.
 #pragma once
 
 #include "skin/controls/TsBoundLabel.h"
