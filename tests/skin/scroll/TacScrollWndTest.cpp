@@ -272,3 +272,34 @@ TEST_F(ScrollFixture, MemoWithBothBars)
     EXPECT_GT(memo->ScrollX(), 0);
     EXPECT_EQ(memo->TopLine(), 0);
 }
+
+// A press also ends when another window takes the mouse (with the end request, as a release) and
+// when the skin changes under it (silently); no repeat outlives either.
+TEST_F(ScrollFixture, PressEndsWhenTheCaptureOrTheSkinGoes)
+{
+    form_->FillMemo(60);
+    TacScrollWnd& wrapper = WrapMemo();
+    toolkit::TMemo* memo = form_->memo;
+    const TacScrollWnd::BarState bar = wrapper.Bar(true);
+    const POINT arrow = OnBar(bar, bar.Length - 3);
+
+    tester_->MouseDown(memo, arrow);
+    platform::SetCapture(form_->Handle());
+    tester_->Pump();
+    EXPECT_EQ(wrapper.PressedBar(), -1);
+    EXPECT_EQ(requests_, (Requests{{LineDown, 0}, {EndScroll, 0}}));
+    tester_->Advance(1000);
+    EXPECT_EQ(requests_.size(), 2u);
+    platform::ReleaseCapture();
+
+    requests_.clear();
+    manager_->InternalSkins().Add(controlstest::Item(u"Again (internal)", controlstest::MakeSkin(ScrollSections())));
+    tester_->MouseDown(memo, arrow);
+    ASSERT_EQ(wrapper.PressedBar(), 1);
+    manager_->SetSkinName(u"Again (internal)");
+    tester_->Pump();
+    EXPECT_EQ(wrapper.PressedBar(), -1);
+    EXPECT_NE(platform::GetCapture(), memo->Handle());
+    tester_->Advance(1000);
+    EXPECT_EQ(requests_, (Requests{{LineDown, 0}}));
+}
