@@ -26,9 +26,6 @@ enum TacScrollPortion {
     spThumb = 5,       // SB_THUMBTRACK
 };
 
-// The scroll request codes the wrapper sends besides the portions'.
-inline constexpr int SB_THUMBPOSITION_CODE = 4, SB_THUMBTRACK_CODE = 5, SB_ENDSCROLL_CODE = 8;
-
 struct TacThumb {
     int Start = 0;  // from the bar's start, the first arrow included
     int Length = 0;

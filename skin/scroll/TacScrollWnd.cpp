@@ -271,7 +271,7 @@ void TacScrollWnd::DragTo(POINT p)
     const int position = DragPosition(thumbPos_, bar.Length, bar.ArrowLength, thumbSize_, bar.Info);
     if (position != lastSBPos_) {
         const int trackPos = position + bar.Info.nMin;
-        SendScroll(SB_THUMBTRACK_CODE, trackPos);
+        SendScroll(toolkit::ScrollCode::ThumbTrack, trackPos);
     }
     lastSBPos_ = position;
 }
@@ -300,14 +300,14 @@ void TacScrollWnd::Release()
     if (currentPortion_ == spThumb) {
         const int last = lastSBPos_;
         if (thumbTracking_) {
-            SendScroll(SB_THUMBPOSITION_CODE, last);
+            SendScroll(toolkit::ScrollCode::ThumbPosition, last);
             thumbTracking_ = false;
         }
-        SendScroll(SB_ENDSCROLL_CODE, last);
+        SendScroll(toolkit::ScrollCode::EndScroll, last);
     } else {
         KillTimer(FirstRepeatTimerId);
         KillTimer(RepeatTimerId);
-        SendScroll(SB_ENDSCROLL_CODE, 0);
+        SendScroll(toolkit::ScrollCode::EndScroll, 0);
     }
     ResetPress();
     PaintBar(vertical);
