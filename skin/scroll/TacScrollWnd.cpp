@@ -188,8 +188,9 @@ void TacScrollWnd::WndProc(toolkit::TMessage& m)
         }
         break;
     case WM_CAPTURECHANGED:
-        // Another window took the mouse: the press ends as a release would end it.
-        if (currentBar_ >= 0 && tookCapture_ && HWND(m.LParam) != Handle()) {
+        // Another window took the mouse (also from a drop-down list that held it before the
+        // press, when the list closes): the press ends as a release would end it.
+        if (currentBar_ >= 0 && HWND(m.LParam) != Handle()) {
             tookCapture_ = false;
             Release();
         }
@@ -291,12 +292,9 @@ void TacScrollWnd::RepeatTick()
 
 void TacScrollWnd::Release()
 {
-    if (tookCapture_ && Handle() && GetCapture() == Handle()) {
-        tookCapture_ = false; // before the capture-changed notice comes back
-        ReleaseCapture();
-    }
-    tookCapture_ = false;
     const bool vertical = currentBar_ == 1;
+    KillTimer(FirstRepeatTimerId);
+    KillTimer(RepeatTimerId);
     if (currentPortion_ == spThumb) {
         const int last = lastSBPos_;
         if (thumbTracking_) {
@@ -305,8 +303,6 @@ void TacScrollWnd::Release()
         }
         SendScroll(toolkit::ScrollCode::EndScroll, last);
     } else {
-        KillTimer(FirstRepeatTimerId);
-        KillTimer(RepeatTimerId);
         SendScroll(toolkit::ScrollCode::EndScroll, 0);
     }
     ResetPress();
@@ -317,10 +313,8 @@ void TacScrollWnd::ResetPress()
 {
     KillTimer(FirstRepeatTimerId);
     KillTimer(RepeatTimerId);
-    if (tookCapture_ && Handle() && GetCapture() == Handle()) {
-        tookCapture_ = false;
-        ReleaseCapture();
-    }
+    const bool giveBack = tookCapture_ && Handle() && GetCapture() == Handle();
+    // Everything is forgotten before the capture goes, so its notice finds no press to end.
     tookCapture_ = false;
     currentBar_ = -1;
     currentPortion_ = spNone;
@@ -329,6 +323,8 @@ void TacScrollWnd::ResetPress()
     thumbTracking_ = false;
     thumbSize_ = thumbPos_ = thumbMouseOffset_ = 0;
     lastSBPos_ = -1;
+    if (giveBack)
+        ReleaseCapture();
 }
 
 void TacScrollWnd::Hover(POINT p)

@@ -185,6 +185,16 @@ TEST_F(ScrollFixture, ReleasedOutsideEndsThePressAndKeepsTheListsCapture)
     EXPECT_EQ(requests_.back().first, EndScroll);
     EXPECT_EQ(list->TopIndex(), requests_.back().second);
     EXPECT_FALSE(listWrapper_->ThumbTracking());
+
+    // The list closing under a held arrow (it gives up its capture) ends the press too.
+    requests_.clear();
+    tester_->MouseDown(list, OnBar(now, 3));
+    ASSERT_EQ(listWrapper_->PressedBar(), 1);
+    form_->combo->CloseUp(false);
+    tester_->Pump();
+    EXPECT_EQ(listWrapper_->PressedBar(), -1);
+    tester_->Advance(1000);
+    EXPECT_EQ(requests_, (Requests{{0, 0}, {EndScroll, 0}}));
 }
 
 // The memo's bar: hover lights the thumb until the mouse leaves, a right click does nothing,
