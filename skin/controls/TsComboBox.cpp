@@ -14,12 +14,14 @@
 #include "skin/paint/PixelArithmetic.h"
 #include "skin/paint/SkinGlyph.h"
 #include "skin/paint/WriteText.h"
+#include "skin/scroll/ScrollBarSources.h"
 
 #include "platform/frame/SystemMetrics.h"
 #include "platform/graphics/Gdi.h"
 #include "platform/text/Text.h"
 #include "toolkit/Colors.h"
 #include "toolkit/ControlLook.h"
+#include "toolkit/TComboDropList.h"
 
 #include <algorithm>
 
@@ -209,6 +211,9 @@ void TsComboBox::FollowButtonState()
 void TsComboBox::DropDown()
 {
     toolkit::TComboBox::DropDown();
+    // The list window exists only from the first drop-down on.
+    if (!listScrollWnd_ && ListWindow())
+        listScrollWnd_ = std::make_unique<TacScrollWnd>(*ListWindow(), *skinData_, DropListScrollBars(*ListWindow()));
     FollowButtonState();
 }
 

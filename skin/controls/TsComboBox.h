@@ -8,6 +8,7 @@
 #include "skin/controls/TsBoundLabel.h"
 #include "skin/controls/TsButtonSkinProperties.h"
 #include "skin/controls/TsCtrlSkinData.h"
+#include "skin/scroll/TacScrollWnd.h"
 #include "toolkit/TComboBox.h"
 
 #include <memory>
@@ -55,6 +56,8 @@ private:
     void FollowButtonState();
 
     std::unique_ptr<TsCtrlSkinData> skinData_;
+    // The list's bars, from its first drop-down (the list is made then).
+    std::unique_ptr<TacScrollWnd> listScrollWnd_;
     toolkit::TAlignment alignment_ = toolkit::taLeftJustify;
     toolkit::TVerticalAlignment verticalAlignment_ = toolkit::taVerticalCenter;
     TsBoundLabel boundLabel_;

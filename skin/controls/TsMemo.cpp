@@ -5,6 +5,7 @@
 #include "skin/controls/ParentBackground.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/model/TsSkinModel.h"
+#include "skin/scroll/ScrollBarSources.h"
 
 #include "platform/window/Paint.h"
 
@@ -14,6 +15,7 @@ namespace skin {
 
 TsMemo::TsMemo(toolkit::TComponent* AOwner) : toolkit::TMemo(AOwner), skinData_(std::make_unique<TsCommonData>(this, COC_TsMemo))
 {
+    scrollWnd_ = std::make_unique<TacScrollWnd>(*this, *skinData_, MemoScrollBars(*this));
 }
 
 void TsMemo::Loaded()

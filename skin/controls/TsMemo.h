@@ -1,11 +1,12 @@
 // The skinned memo: the plain memo paints its own text, on the colours of its section's state
-// (hot while focused), set just before each paint; its frame comes from the section's border.
-// The scroll bars in its client area stay the plain memo's until skinned scroll bars take them
-// over (PaintScrollBars is the place). Without a skin it paints as the plain memo does.
+// (hot while focused), set just before each paint; its frame comes from the section's border and
+// its scroll bars are drawn from the skin by its TacScrollWnd. Without a skin it paints as the
+// plain memo does.
 #pragma once
 
 #include "skin/controls/TsBoundLabel.h"
 #include "skin/controls/TsCommonData.h"
+#include "skin/scroll/TacScrollWnd.h"
 #include "toolkit/TMemo.h"
 
 #include <memory>
@@ -35,6 +36,7 @@ protected:
 
 private:
     std::unique_ptr<TsCommonData> skinData_;
+    std::unique_ptr<TacScrollWnd> scrollWnd_;
     TsBoundLabel boundLabel_;
 };
 
