@@ -40,6 +40,12 @@ COLORREF TsLabel::TextColor()
     TsSkinManager* manager = ActiveManager();
     if (!useSkinColor_ || !manager)
         return toolkit::ColorToRGB(Font()->Color());
+    // A parent that the skin does not paint (a form without its skinned frame) shows its plain
+    // colour under the label, on which the skin's label colour may vanish (a dark skin's light ink
+    // on a light form): the label keeps its own colour there.
+    toolkit::TWinControl* parent = Parent();
+    if (parent && parent->Perform(SM_VELTACMD, AcCommand(AC_CTRLHANDLED), 0) == 0)
+        return toolkit::ColorToRGB(Font()->Color());
     const TsSkinModel& model = *manager->Model();
     const int fontIndex = GetFontIndex(*this, 0);
     int color = model.IsValidSkinIndex(fontIndex) ? model.gd[std::size_t(fontIndex)].Props[0].FontColor.Color

@@ -76,10 +76,11 @@ TEST_F(LabelTest, TheInkComesFromTheSectionReallyVisibleUnderTheLabel)
     label->Invalidate();
     EXPECT_GT(PixelsOf(label, PanelInk), 10);
     EXPECT_EQ(PixelsOf(label, GlassInk), 0);
-    // A parent that names no section (a plain form): the skin's label colour.
+    // A parent that the skin does not paint (a plain form): the label's own colour, which was
+    // chosen for that plain background.
     TsLabel* onForm = LabelOn(form);
     onForm->SetLeft(240);
-    EXPECT_EQ(int(onForm->TextColor()), GlobalInk);
+    EXPECT_EQ(int(onForm->TextColor()), OwnInk);
 }
 
 TEST_F(LabelTest, OwnColourWithoutSkinColourOrSkinAndABlendWhileDisabled)
