@@ -426,4 +426,9 @@ bool CommonWndProc(TMessage& m, TsCommonData& data)
     }
 }
 
+int CommonSectionIndex(const TsSkinModel* model, TacSection section)
+{
+    return model ? model->ConstData.Sections[std::size_t(section)] : -1;
+}
+
 } // namespace skin

@@ -152,20 +152,10 @@ void TsCheckBox::FollowState(TacAnimatEvent event)
 void TsCheckBox::WndProc(toolkit::TMessage& m)
 {
     using namespace toolkit;
-    if (m.Msg == SM_VELTACMD) {
-        switch (AcCommandOf(m.WParam)) {
-        case AC_GETDEFINDEX: {
-            const TsSkinModel* model = skinData_->Model();
-            m.Result = 1 + (model ? model->ConstData.Sections[std::size_t(TacSection::ssCheckBox)] : -1);
-            return;
-        }
-        case AC_PREPARECACHE:
-            m.Result = PrepareCache() ? 1 : 0;
-            return;
-        default:
-            break;
-        }
-    }
+    if (AnswerCacheCommands(
+            m, [this] { return CommonSectionIndex(skinData_->Model(), TacSection::ssCheckBox); },
+            [this] { return PrepareCache(); }))
+        return;
     if (CommonWndProc(m, *skinData_))
         return;
     const TCheckBoxState before = State();

@@ -203,16 +203,12 @@ bool TsGroupBox::PrepareCache()
 
 void TsGroupBox::WndProc(toolkit::TMessage& m)
 {
+    if (AnswerCacheCommands(
+            m, [this] { return CommonSectionIndex(skinData_->Model(), TacSection::ssGroupBox); },
+            [this] { return PrepareCache(); }))
+        return;
     if (m.Msg == SM_VELTACMD) {
         switch (AcCommandOf(m.WParam)) {
-        case AC_GETDEFINDEX: {
-            const TsSkinModel* model = skinData_->Model();
-            m.Result = 1 + (model ? model->ConstData.Sections[std::size_t(TacSection::ssGroupBox)] : -1);
-            return;
-        }
-        case AC_PREPARECACHE:
-            m.Result = PrepareCache() ? 1 : 0;
-            return;
         case AC_GETFONTINDEX:
             m.Result = m.LParam && AnswerFontIndex(*skinData_, *reinterpret_cast<TacPaintInfo*>(m.LParam)) ? 1 : 0;
             return;

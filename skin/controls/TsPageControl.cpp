@@ -350,16 +350,12 @@ const Bitmap* TsPageControl::UpToDatePicture()
 void TsPageControl::WndProc(toolkit::TMessage& m)
 {
     using namespace toolkit;
+    if (AnswerCacheCommands(
+            m, [this] { return skinData_->Model() ? skinData_->Model()->GetSkinIndex("PAGECONTROL") : -1; },
+            [this] { return PrepareCache(); }))
+        return;
     if (m.Msg == SM_VELTACMD) {
         switch (AcCommandOf(m.WParam)) {
-        case AC_GETDEFINDEX: {
-            const TsSkinModel* model = skinData_->Model();
-            m.Result = 1 + (model ? model->GetSkinIndex("PAGECONTROL") : -1);
-            return;
-        }
-        case AC_PREPARECACHE:
-            m.Result = PrepareCache() ? 1 : 0;
-            return;
         case AC_GETFONTINDEX:
             m.Result = m.LParam && AnswerFontIndex(*skinData_, *reinterpret_cast<TacPaintInfo*>(m.LParam)) ? 1 : 0;
             return;

@@ -47,14 +47,10 @@ int TsPanel::DefaultSectionIndex() const
 
 void TsPanel::WndProc(toolkit::TMessage& m)
 {
+    if (AnswerCacheCommands(m, [this] { return DefaultSectionIndex(); }, [this] { return PrepareCache(); }))
+        return;
     if (m.Msg == SM_VELTACMD) {
         switch (AcCommandOf(m.WParam)) {
-        case AC_GETDEFINDEX:
-            m.Result = 1 + DefaultSectionIndex();
-            return;
-        case AC_PREPARECACHE:
-            m.Result = PrepareCache() ? 1 : 0;
-            return;
         case AC_GETFONTINDEX:
             m.Result = m.LParam && AnswerFontIndex(*skinData_, *reinterpret_cast<TacPaintInfo*>(m.LParam)) ? 1 : 0;
             return;
