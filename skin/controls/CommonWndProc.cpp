@@ -191,6 +191,9 @@ bool SkinCommand(TMessage& m, TsCommonData& data)
             if (data.FCacheBmp)
                 data.FCacheBmp->SetSize(0, 0);
             data.BGChanged = true;
+            // An edit shows its section's colours, not the ones it was designed with.
+            if (TakesHotColors(data))
+                ApplyStateColors(data, data.ControlIsActive() ? 1 : 0);
             PassToGraphicChildren(data, m);
             data.Invalidate();
         }
@@ -199,6 +202,7 @@ bool SkinCommand(TMessage& m, TsCommonData& data)
         if (ownManager) {
             data.StopAnimation();
             HideGlow(data.GlowID);
+            RestoreSavedColors(data);
             data.ForgetIndexes();
             if (data.FCacheBmp)
                 data.FCacheBmp->SetSize(0, 0);
@@ -325,6 +329,22 @@ bool SkinCommand(TMessage& m, TsCommonData& data)
 
 } // namespace
 
+void RestoreSavedColors(TsCommonData& data)
+{
+    toolkit::TControl* owner = data.OwnerControl();
+    if (!owner)
+        return;
+    if (data.SavedColor != clNotSet)
+        owner->SetColor(toolkit::TColor(data.SavedColor));
+    if (data.SavedFontColor != clNotSet) {
+        data.CtrlSkinState |= ACS_CHANGING;
+        owner->Font()->SetColor(toolkit::TColor(data.SavedFontColor));
+        data.CtrlSkinState = WORD(data.CtrlSkinState & ~ACS_CHANGING);
+    }
+    data.SavedColor = clNotSet;
+    data.SavedFontColor = clNotSet;
+}
+
 void ApplyStateColors(TsCommonData& data, int state)
 {
     const TsGeneralData* section = data.Section();
@@ -404,6 +424,11 @@ bool CommonWndProc(TMessage& m, TsCommonData& data)
     default:
         return false;
     }
+}
+
+int CommonSectionIndex(const TsSkinModel* model, TacSection section)
+{
+    return model ? model->ConstData.Sections[std::size_t(section)] : -1;
 }
 
 } // namespace skin

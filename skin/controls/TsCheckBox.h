@@ -1,5 +1,6 @@
-// The skinned check box: the plain check box with its skin data and the skin's check-image
-// properties; without a skin it paints as the plain check box does.
+// The skinned check box: its section in the state the mouse, the focus and a press give it, its
+// caption in that state's colours and the skin's check image of its check state; without a skin
+// it paints as the plain check box does.
 #pragma once
 
 #include "skin/controls/TsButtonSkinProperties.h"
@@ -38,10 +39,30 @@ public:
     int ImgUnchecked() const { return imgUnchecked_; }
     void SetImgUnchecked(int value) { imgUnchecked_ = value; }
 
+    // 2 while pressed, 1 while hot or focused (unless read-only), else 0.
+    int ImageState() const;
+    // Where the check image goes: the image's size, or a free 16 x 16 area at the top left when
+    // the skin has no image for the check state.
+    platform::RECT CheckRect() const;
+    // Where the caption goes.
+    platform::RECT SkinTextRect();
+    // The whole picture for the current state into the cache; false when the parent is not ready.
+    bool PrepareCache();
+
 protected:
     void Loaded() override;
+    void WndProc(toolkit::TMessage& message) override;
+    void PaintWindow(platform::HDC dc) override;
+    void EraseBackground(platform::HDC dc) override;
 
 private:
+    // The skin's check image of the check state; null without one.
+    const struct TsMaskData* CheckImage() const;
+    platform::UINT TextFlags() const;
+    // Follows a change of the state the box shows, fading when its events allow it.
+    void FollowState(TacAnimatEvent event);
+
+    int shownState_ = 0;
     std::unique_ptr<TsCommonData> skinData_;
     int margin_ = 2;
     int textIndent_ = 0;

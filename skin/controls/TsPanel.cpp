@@ -1,5 +1,6 @@
 #include "skin/controls/TsPanel.h"
 
+#include "skin/controls/CachedPaint.h"
 #include "skin/controls/CommonWndProc.h"
 #include "skin/controls/FontIndex.h"
 #include "skin/controls/ParentBackground.h"
@@ -46,14 +47,10 @@ int TsPanel::DefaultSectionIndex() const
 
 void TsPanel::WndProc(toolkit::TMessage& m)
 {
+    if (AnswerCacheCommands(m, [this] { return DefaultSectionIndex(); }, [this] { return PrepareCache(); }))
+        return;
     if (m.Msg == SM_VELTACMD) {
         switch (AcCommandOf(m.WParam)) {
-        case AC_GETDEFINDEX:
-            m.Result = 1 + DefaultSectionIndex();
-            return;
-        case AC_PREPARECACHE:
-            m.Result = PrepareCache() ? 1 : 0;
-            return;
         case AC_GETFONTINDEX:
             m.Result = m.LParam && AnswerFontIndex(*skinData_, *reinterpret_cast<TacPaintInfo*>(m.LParam)) ? 1 : 0;
             return;
@@ -109,10 +106,8 @@ void TsPanel::WriteCaption(Bitmap& target)
 bool TsPanel::PrepareCache()
 {
     TsCommonData& data = *skinData_;
-    if (!data.FCacheBmp || !data.Skinned() || Width() <= 0 || Height() <= 0)
+    if (!data.Skinned() || !SizeCache(data))
         return false;
-    if (data.FCacheBmp->Width() != Width() || data.FCacheBmp->Height() != Height())
-        data.FCacheBmp->SetSize(Width(), Height());
     if (!PaintSkinControl(data, *data.FCacheBmp, 0))
         return false;
     WriteCaption(*data.FCacheBmp);
@@ -164,6 +159,7 @@ void TsPanel::EraseBackground(HDC dc)
 void TsPanel::PaintWindow(HDC dc)
 {
     TsCommonData& data = *skinData_;
+    CatchUpWithSkin(data);
     if (!data.Skinned() || data.Loading()) {
         toolkit::TPanel::PaintWindow(dc);
         return;
@@ -175,18 +171,7 @@ void TsPanel::PaintWindow(HDC dc)
             PaintFast(dc);
         return;
     }
-    RECT clip{};
-    GetClipBox(dc, &clip);
-    const bool partly = clip.left > 0 || clip.top > 0 || clip.right < Width() || clip.bottom < Height();
-    data.HalfVisible = partly && data.BgDependsOnPosition();
-    if (data.HalfVisible || data.BGChanged || data.FCacheBmp->Width() != Width() ||
-        data.FCacheBmp->Height() != Height())
-        if (!PrepareCache())
-            return;
-    IntersectRect(&clip, clip, RECT{0, 0, Width(), Height()});
-    HDC src = CreateBitmapDC(data.FCacheBmp.get());
-    BitBlt(dc, clip.left, clip.top, clip.Width(), clip.Height(), src, clip.left, clip.top, SRCCOPY);
-    DeleteDC(src);
+    PaintFromCache(data, dc, [this] { return PrepareCache(); });
 }
 
 } // namespace skin

@@ -341,6 +341,22 @@ TEST_F(InstalledProgramTest, FromTheReadOnlyFolderItShowsItsMainWindowAndSavesSe
     EXPECT_FALSE(fs::exists(package.ProgramFolder() / "Config.ini"));
 }
 
+TEST_F(InstalledProgramTest, FromTheReadOnlyFolderTheSettingsFollowXdgConfigHome)
+{
+    const fs::path home = package.UserFolder("xdg-home");
+    const fs::path xdg = home / "xdg";
+    ProgramRun program(package.Root() / "usr/bin/lumo-tv-player",
+                       {"HOME=" + home.string(), "XDG_CONFIG_HOME=" + xdg.string()}, home / "program.log");
+    WindowPlace main = FindWindow("Lumo TV Player");
+    ASSERT_TRUE(main.Found()) << "the main window never showed; the program said:\n" << program.Log();
+
+    ASSERT_NO_FATAL_FAILURE(SaveTheConnectionSettings(main));
+    ASSERT_TRUE(WaitForFile(xdg / "lumo-tv-player/Config.ini", 10s)) << "the program said:\n" << program.Log();
+    EXPECT_EQ(ReadFile(xdg / "lumo-tv-player/Config.ini"), "[Proxy]\r\nuseProxy=0\r\n");
+    EXPECT_FALSE(fs::exists(home / ".config"));
+    EXPECT_FALSE(fs::exists(package.ProgramFolder() / "Config.ini"));
+}
+
 TEST_F(InstalledProgramTest, APortableCopyInAFolderItsUserMayWriteKeepsTheSettingsBesideItself)
 {
     const fs::path home = package.UserFolder("portable-home");

@@ -32,8 +32,9 @@ struct Textures : ::testing::Test {
     {
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x)
-                if (!covered.Contains({x, y}))
+                if (!covered.Contains({x, y})) {
                     EXPECT_PIXEL(dst.Pixel(x, y), Background) << x << "," << y;
+                }
     }
 };
 
