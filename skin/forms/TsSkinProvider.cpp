@@ -481,6 +481,15 @@ bool TsSkinProvider::SkinCommand(TMessage& m)
     case AC_PREPARECACHE:
         m.Result = PaintAll() ? 1 : 0;
         return true;
+    case AC_CTRLHANDLED:
+    case AC_GETSKINDATA:
+        // The client area is the skin's picture: controls on it take the skin's colours, as on
+        // any skinned container.
+        if (FDrawClientArea && DrawsFrame()) {
+            m.Result = AcCommandOf(m.WParam) == AC_CTRLHANDLED ? 1 : reinterpret_cast<LRESULT>(FCommonData.get());
+            return true;
+        }
+        break;
     case AC_GETBG:
         if (m.LParam && FDrawClientArea && DrawsFrame()) {
             InitBGInfo(*FCommonData, *reinterpret_cast<TacBGInfo*>(m.LParam), state);

@@ -1,6 +1,7 @@
 #include "ControlsTestSupport.h"
 
 #include "skin/controls/TsLabel.h"
+#include "skin/forms/TsSkinProvider.h"
 #include "skin/model/SkinColors.h"
 
 #include <gtest/gtest.h>
@@ -12,14 +13,16 @@ using namespace platform;
 namespace {
 
 constexpr int GlobalInk = 0x102030, PanelInk = 0x0000C0, OpaqueInk = 0x00A000, GlassInk = 0xC00000,
-              OwnInk = 0xFF0000;
+              OwnInk = 0xFF0000, FormColor = 0xD0D0D0;
 
 // PANEL (the outer panel) and an opaque section name their own inks; GLASS lets the surface under
 // it show through, so text over it takes the ink of what is under it. The first line goes on
-// with the global section: the skin's label colour.
+// with the global section: the skin's label colour. FORM gives the forms their skinned frame and
+// client area.
 std::string LabelSections()
 {
-    return "FONTCOLOR=" + std::to_string(GlobalInk) + "\r\n" + "[PANEL]\r\nCOLOR=" + std::to_string(PanelColor) +
+    return "FONTCOLOR=" + std::to_string(GlobalInk) + "\r\n[FORM]\r\nCOLOR=" + std::to_string(FormColor) +
+           "\r\n" + "[PANEL]\r\nCOLOR=" + std::to_string(PanelColor) +
            "\r\nFONTCOLOR=" + std::to_string(PanelInk) + "\r\n[PLAIN]\r\nCOLOR=" + std::to_string(PlainColor) +
            "\r\nFONTCOLOR=" + std::to_string(OpaqueInk) + "\r\n[GLASS]\r\nCOLOR=255\r\nTRANSPARENCY=100\r\nFONTCOLOR=" +
            std::to_string(GlassInk) + "\r\n";
@@ -76,11 +79,27 @@ TEST_F(LabelTest, TheInkComesFromTheSectionReallyVisibleUnderTheLabel)
     label->Invalidate();
     EXPECT_GT(PixelsOf(label, PanelInk), 10);
     EXPECT_EQ(PixelsOf(label, GlassInk), 0);
-    // A parent that the skin does not paint (a plain form): the label's own colour, which was
-    // chosen for that plain background.
+}
+
+TEST_F(LabelTest, OnASkinnedFormTheSkinsLabelColourOnAPlainFormItsOwn)
+{
+    PanelsForm* form = ShowPanels();
     TsLabel* onForm = LabelOn(form);
     onForm->SetLeft(240);
+    // The form's provider paints its client area from the skin: the skin's label colour.
+    TsSkinProvider* provider = TsSkinProvider::Of(form);
+    ASSERT_NE(provider, nullptr) << "the form was shown without getting its provider";
+    ASSERT_TRUE(provider->DrawsFrame());
+    EXPECT_EQ(int(onForm->TextColor()), GlobalInk);
+    form->outer->SetVisible(false); // it covers the whole client area
+    onForm->Invalidate();
+    EXPECT_GT(PixelsOf(onForm, GlobalInk), 10);
+    // A parent that the skin does not paint (a plain client area): the label's own colour, which
+    // was chosen for that plain background, and not the skin's, which may vanish on it.
+    provider->SetDrawClientArea(false);
     EXPECT_EQ(int(onForm->TextColor()), OwnInk);
+    onForm->Invalidate();
+    EXPECT_GT(PixelsOf(onForm, OwnInk), 10);
 }
 
 TEST_F(LabelTest, OwnColourWithoutSkinColourOrSkinAndABlendWhileDisabled)
