@@ -4,6 +4,8 @@
 // row with a hot, a pressed, a focused and a disabled button, and the tool-button row with a hot
 // and a pressed button; every state is put on through the mouse and focus calls of the program.
 // The page area, the engine's own, is left out in grey.
+#include "SixKindsOfSkin.h"
+
 #include "../../support/ReferencePicture.h"
 #include "../MainWindowTester.h"
 
@@ -12,11 +14,6 @@
 using namespace uitest;
 
 namespace {
-
-struct KindOfSkin {
-    const char* reference;
-    const char16_t* skin;
-};
 
 constexpr int RowHeight = 40; // sPanel1 and sPanel2
 constexpr int Gap = 4;
@@ -125,20 +122,7 @@ TEST_P(SkinnedMainWindowTest, MatchesItsReferenceAtRestAndWithButtonsInEachState
             sheet.SetPixel(x, y, Grey);
     for (std::size_t i = 0; i < rows.size(); ++i)
         CopyRows(rows[i].first, rows[i].second, RowHeight, sheet, rest.Height() + Gap + int(i) * (RowHeight + Gap));
-    testsupport::ExpectMatchesReference(sheet, GetParam().reference);
+    testsupport::ExpectMatchesReference(sheet, std::string("main-window-") + GetParam().name);
 }
 
-INSTANTIATE_TEST_SUITE_P(SixKinds, SkinnedMainWindowTest,
-                         ::testing::Values(KindOfSkin{"main-window-flat-metroui", u"MetroUI (internal)"},
-                                           KindOfSkin{"main-window-gradient-office2007-blue", u"Office2007 Blue (internal)"},
-                                           KindOfSkin{"main-window-textured-wood", u"Wood (internal)"},
-                                           KindOfSkin{"main-window-rounded-air", u"Air (internal)"},
-                                           KindOfSkin{"main-window-dark-darkmetro", u"DarkMetro (internal)"},
-                                           KindOfSkin{"main-window-high-contrast-flatline", u"Flatline (internal)"}),
-                         [](const ::testing::TestParamInfo<KindOfSkin>& info) {
-                             std::string name = info.param.reference;
-                             for (char& c : name)
-                                 if (c == '-')
-                                     c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(SixKinds, SkinnedMainWindowTest, SixKindsOfSkin, KindTestName);

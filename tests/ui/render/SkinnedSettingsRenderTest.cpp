@@ -2,6 +2,8 @@
 // skins of different kinds (flat, gradient, textured, rounded, dark, high contrast), each compared
 // with a reference picture a person has looked at. The settings picture is cut from the screen so
 // that it holds the list window below the combo box too.
+#include "SixKindsOfSkin.h"
+
 #include "../../support/ReferencePicture.h"
 #include "../WindowSetTester.h"
 
@@ -13,11 +15,6 @@
 using namespace uitest;
 
 namespace {
-
-struct KindOfSkin {
-    const char* name;
-    const char16_t* skin;
-};
 
 class SkinnedSettingsTest : public WindowSetTest, public ::testing::WithParamInterface<KindOfSkin> {
 protected:
@@ -69,15 +66,4 @@ TEST_P(SkinnedSettingsTest, TheSettingsWindowWithItsListOpenAndTheDonationWindow
                                         std::string("donation-window-") + GetParam().name);
 }
 
-INSTANTIATE_TEST_SUITE_P(SixKinds, SkinnedSettingsTest,
-                         ::testing::Values(KindOfSkin{"flat-metroui", u"MetroUI (internal)"},
-                                           KindOfSkin{"gradient-office2007-blue", u"Office2007 Blue (internal)"},
-                                           KindOfSkin{"textured-wood", u"Wood (internal)"},
-                                           KindOfSkin{"rounded-air", u"Air (internal)"},
-                                           KindOfSkin{"dark-darkmetro", u"DarkMetro (internal)"},
-                                           KindOfSkin{"high-contrast-flatline", u"Flatline (internal)"}),
-                         [](const ::testing::TestParamInfo<KindOfSkin>& info) {
-                             std::string name = info.param.name;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(SixKinds, SkinnedSettingsTest, SixKindsOfSkin, KindTestName);
