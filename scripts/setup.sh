@@ -11,7 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     libgtk-3-dev libwebkit2gtk-4.1-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     gstreamer1.0-plugins-bad gstreamer1.0-libav gstreamer1.0-tools ffmpeg
-    xvfb xauth xdotool x11-xkb-utils x11-utils imagemagick
+    xvfb xauth xdotool x11-xkb-utils x11-utils libxext-dev imagemagick
     file lintian desktop-file-utils appstream
 )
 

@@ -102,6 +102,11 @@ Bitmap GrabScreen(const RECT& rect)
     return theGtkBackend ? theGtkBackend->Grab(rect) : Bitmap();
 }
 
+unsigned long XWindowOf(HWND hwnd)
+{
+    return theGtkBackend ? theGtkBackend->XWindowOf(hwnd) : 0;
+}
+
 void Sync()
 {
     if (!theGtkBackend)

@@ -20,6 +20,9 @@ namespace gtk {
 // What lies on the X screen in rect (screen coordinates), as the X server shows it. An empty
 // bitmap when the GTK backend is not in use.
 Bitmap GrabScreen(const RECT& rect);
+// The X window that shows a top-level window, for tools that ask the X server about it (its
+// shape, what lies under a point); 0 when there is none or the GTK backend is not in use.
+unsigned long XWindowOf(HWND hwnd);
 // Sends every pending request to the X server and waits until it has handled them, delivering
 // what arrived meanwhile.
 void Sync();

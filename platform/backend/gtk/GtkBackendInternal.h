@@ -119,6 +119,7 @@ public:
 
     // What the X server shows in rect.
     Bitmap Grab(const RECT& rect);
+    unsigned long XWindowOf(HWND hwnd);
 
 private:
     std::map<HWND, Surface> surfaces_;

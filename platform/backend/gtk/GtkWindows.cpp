@@ -7,6 +7,7 @@
 
 #include <cairo-xlib.h>
 #include <gdk/gdkx.h>
+#include <X11/extensions/shape.h>
 
 #include <algorithm>
 
@@ -204,17 +205,35 @@ void GtkBackend::SetSurfaceIcon(HWND hwnd, HICON icon)
 void GtkBackend::SetSurfaceShape(HWND hwnd, const Region* shape)
 {
     Surface* s = Find(hwnd);
-    if (!s)
+    GdkWindow* g = s ? gtk_widget_get_window(s->window) : nullptr;
+    if (!g)
         return;
+    // What shows is set on the X window itself: GDK keeps a toplevel's bounding shape to itself
+    // (it never reached the X server, and the cut corners still showed the window's picture).
+    // What takes the mouse goes through GTK, which applies it and keeps it across mappings.
+    Display* display = GDK_WINDOW_XDISPLAY(g);
     if (!shape) {
-        gtk_widget_shape_combine_region(s->window, nullptr);
+        XShapeCombineMask(display, GDK_WINDOW_XID(g), ShapeBounding, 0, 0, 0 /* None */, ShapeSet);
         gtk_widget_input_shape_combine_region(s->window, nullptr);
         return;
     }
+    std::vector<XRectangle> rects;
+    rects.reserve(shape->Rects().size());
+    for (const RECT& rc : shape->Rects())
+        rects.push_back(XRectangle{short(rc.left), short(rc.top), (unsigned short)(rc.right - rc.left),
+                                   (unsigned short)(rc.bottom - rc.top)});
+    XShapeCombineRectangles(display, GDK_WINDOW_XID(g), ShapeBounding, 0, 0, rects.data(), int(rects.size()), ShapeSet,
+                            Unsorted);
     cairo_region_t* r = RegionToCairo(*shape);
-    gtk_widget_shape_combine_region(s->window, r);
     gtk_widget_input_shape_combine_region(s->window, r);
     cairo_region_destroy(r);
+}
+
+unsigned long GtkBackend::XWindowOf(HWND hwnd)
+{
+    Surface* s = Find(hwnd);
+    GdkWindow* g = s ? gtk_widget_get_window(s->window) : nullptr;
+    return g ? gdk_x11_window_get_xid(g) : 0;
 }
 
 void GtkBackend::PresentSurface(HWND hwnd, const Bitmap& picture, const RECT& damage)

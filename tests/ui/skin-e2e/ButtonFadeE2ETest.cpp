@@ -4,100 +4,23 @@
 // releasing clicks a button, and moving off it before releasing does not. The windows are the
 // program's, built as it builds them, with the test engine library for the engine and no
 // compositing manager on the display (so no glow window may show).
-#include "../../engine/TestEngine.h"
-#include "../../platform/gtk/RealScreen.h"
-#include "../../platform/gtk/VirtualDisplay.h"
+#include "SkinSession.h"
 
-#include "app/WindowSet.h"
+#include "../../engine/TestEngine.h"
+
 #include "platform/backend/gtk/GtkBackend.h"
-#include "platform/core/Platform.h"
 #include "skin/controls/TsCommonData.h"
 #include "skin/effects/TacGlowEffect.h"
 #include "skin/effects/TacThreadedTimer.h"
-#include "skin/forms/TsSkinProvider.h"
-#include "toolkit/TApplication.h"
 #include "ui/main/TForm1.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
-#include <filesystem>
 #include <unistd.h>
 
 namespace {
 
 using namespace platform;
-using gtktest::Pump;
-using gtktest::PumpUntil;
-using gtktest::Xdotool;
-
-struct SessionState {
-    std::string problem = "the session did not start";
-    toolkit::TApplication* application = nullptr;
-};
-
-SessionState& S()
-{
-    static SessionState state;
-    return state;
-}
-
-// A point where no window of the program lies.
-constexpr POINT Away{1270, 1010};
-
-void MoveMouse(POINT p) { Xdotool("mousemove " + std::to_string(p.x) + " " + std::to_string(p.y)); }
-
-class Session : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        SessionState& s = S();
-        gtktest::VirtualDisplay& display = gtktest::VirtualDisplay::Instance();
-        if (!display.Running()) {
-            s.problem = display.Error();
-            return;
-        }
-        std::unique_ptr<Backend> backend = CreateGtkBackend();
-        if (!backend) {
-            s.problem = "GTK could not open " + display.Name();
-            return;
-        }
-        PlatformOptions options;
-        options.backend = std::move(backend);
-        InitPlatform(std::move(options));
-        enginetest::StartRecord();
-        enginetest::ResetBinding(u"libcef-complete.so");
-        engine::CefSingleProcess = false;
-        if (!engine::CefLoadLibDefault()) {
-            s.problem = "the test engine took this process for a sub-process";
-            return;
-        }
-        MoveMouse(Away);
-        s.application = app::CreateApplication();
-        // A path under a file: every setting reads as its default, the default skin included.
-        app::CreateWindows(s.application, u"/dev/null/Config.ini");
-        ui::Form1->Show();
-        if (!PumpUntil([] { return IsWindowVisible(ui::Form1->Handle()); }, 10000)) {
-            s.problem = "the main window never showed";
-            return;
-        }
-        Pump(300);
-        s.problem.clear();
-    }
-
-    void TearDown() override
-    {
-        SessionState& s = S();
-        delete s.application;
-        s.application = nullptr;
-        app::ForgetWindowSet();
-        Pump(100);
-        engine::CefShutDown();
-        std::filesystem::remove(enginetest::LogPath());
-    }
-};
-
-[[maybe_unused]] ::testing::Environment* const session = ::testing::AddGlobalTestEnvironment(new Session);
+using namespace skine2e;
 
 // One step of a fade as the button's timer made it.
 struct FadeStep {
@@ -172,15 +95,7 @@ int GlowWindows()
     return count;
 }
 
-class ButtonsOnScreen : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(S().problem, "");
-        MoveMouse(Away);
-        Pump(400);
-    }
-};
+using ButtonsOnScreen = OnScreen;
 
 void ExpectSteadySteps(const std::vector<FadeStep>& steps, bool up)
 {
@@ -267,42 +182,4 @@ TEST_F(ButtonsOnScreen, PressingAndReleasingClicksAndMovingOffFirstDoesNot)
     Pump(100);
     Xdotool("mouseup 1");
     EXPECT_TRUE(PumpUntil([&] { return ui::Form1->MoveEdit->Text() != count; }, 5000)) << "the click was lost";
-}
-
-// The skinned frame under the real mouse: the title drags the window, and the minimise button,
-// pressed and released on itself, iconifies it. Last, as it leaves the main window minimised.
-TEST_F(ButtonsOnScreen, TheSkinnedTitleDragsTheWindowAndItsMinimiseButtonIconifiesIt)
-{
-    const HWND main = ui::Form1->Handle();
-    skin::TsSkinProvider* provider = skin::TsSkinProvider::Of(ui::Form1);
-    ASSERT_NE(provider, nullptr) << "the main window was activated without getting its frame";
-    ASSERT_TRUE(provider->DrawsFrame());
-    RECT before{};
-    GetWindowRect(main, &before);
-    const POINT grab{before.left + 200, before.top + 12};
-    MoveMouse(grab);
-    Pump(200);
-    Xdotool("mousedown 1");
-    Pump(100);
-    MoveMouse(POINT{grab.x + 40, grab.y + 30});
-    Pump(200);
-    Xdotool("mouseup 1");
-    EXPECT_TRUE(PumpUntil([&] {
-        RECT now{};
-        GetWindowRect(main, &now);
-        return now.left == before.left + 40 && now.top == before.top + 30;
-    }, 5000)) << "dragging the title did not move the window";
-
-    RECT moved{};
-    GetWindowRect(main, &moved);
-    const RECT min = provider->Button(HTMINBUTTON)->cpRect;
-    ASSERT_FALSE(min.IsEmpty());
-    MoveMouse(POINT{moved.left + (min.left + min.right) / 2, moved.top + (min.top + min.bottom) / 2});
-    Pump(200);
-    Xdotool("mousedown 1");
-    Pump(100);
-    Xdotool("mouseup 1");
-    EXPECT_TRUE(PumpUntil([&] { return IsIconic(main); }, 5000)) << "the minimise button did not iconify the window";
-    ShowWindow(main, SW_RESTORE);
-    Pump(300);
 }
