@@ -1,7 +1,8 @@
 // The skinned frames of the program's windows under the real mouse on a private X server: the
 // main window is a shaped X11 window whose shape (read back from the X server with the shape
 // extension) is the one the skin's corner masks give, and a click on a cut-away corner reaches
-// the window beneath; the title drags the window and the minimise button iconifies it.
+// the window beneath; the title drags the window, the minimise button iconifies it, and the
+// close button of the settings window hides that window while the program goes on.
 #include "SkinSession.h"
 
 #include "platform/backend/gtk/GtkBackend.h"
@@ -12,6 +13,7 @@
 #include "skin/model/TsSkinModel.h"
 #include "toolkit/TApplication.h"
 #include "ui/main/TForm1.h"
+#include "ui/windows/TSettingForm.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
@@ -171,6 +173,32 @@ TEST_F(FramesOnScreen, TheMainWindowIsShapedAsTheSkinsCornerMasksSayAndItsCutCor
     DestroyWindow(beneath);
     manager->SetSkinName(skinBefore);
     Pump(300);
+}
+
+TEST_F(FramesOnScreen, TheSettingsWindowsCloseButtonHidesItAndTheProgramGoesOn)
+{
+    toolkit::TForm* settings = ui::SettingForm;
+    settings->Show();
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(settings->Handle()); }, 5000));
+    Pump(300);
+    skin::TsSkinProvider* provider = skin::TsSkinProvider::Of(settings);
+    ASSERT_NE(provider, nullptr) << "the settings window was activated without getting its frame";
+    ASSERT_TRUE(provider->DrawsFrame());
+    const RECT close = provider->Button(HTCLOSE)->cpRect;
+    ASSERT_FALSE(close.IsEmpty());
+    RECT wr{};
+    GetWindowRect(settings->Handle(), &wr);
+    MoveMouse(POINT{wr.left + (close.left + close.right) / 2, wr.top + (close.top + close.bottom) / 2});
+    Pump(200);
+    Xdotool("mousedown 1");
+    Pump(100);
+    Xdotool("mouseup 1");
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(settings->Handle()); }, 5000))
+        << "the close button did not hide the settings window";
+    Pump(300);
+    EXPECT_FALSE(toolkit::Application->Terminated()) << "closing the settings window ended the program";
+    EXPECT_TRUE(IsWindowVisible(ui::Form1->Handle()));
+    EXPECT_TRUE(settings->HandleAllocated()) << "the settings window was destroyed instead of hidden";
 }
 
 // The skinned title under the real mouse: it drags the window, and the minimise button, pressed
