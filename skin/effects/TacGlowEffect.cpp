@@ -85,30 +85,23 @@ TacColorEffects GlowEffects(const TsCommonData& data)
     return e;
 }
 
-bool UpdateGlowWindow(TacGlowEffect& glow)
-{
-    HDC src = CreateBitmapDC(&glow.AlphaBmp);
-    const SIZE size{glow.AlphaBmp.Width(), glow.AlphaBmp.Height()};
-    const POINT origin{0, 0};
-    BLENDFUNCTION blend;
-    blend.SourceConstantAlpha = BYTE(std::clamp(glow.Alpha, 0, 255));
-    blend.AlphaFormat = AC_SRC_ALPHA;
-    const bool ok = UpdateLayeredWindow(glow.Wnd, nullptr, nullptr, &size, src, &origin, 0, &blend, ULW_ALPHA);
-    DeleteDC(src);
-    return ok;
-}
+bool UpdateGlowWindow(TacGlowEffect& glow) { return SetGlowWindowPicture(glow.Wnd, glow.AlphaBmp, glow.Alpha); }
 
-// Directly above the control's form, or top-most with a top-most form.
-HWND GlowInsertAfter(toolkit::TControl* owner)
+// Directly above the form, or top-most with a top-most form.
+HWND GlowInsertAfter(HWND formWnd)
 {
-    toolkit::TCustomForm* form = owner ? toolkit::GetParentForm(owner) : nullptr;
-    if (!form || !form->HandleAllocated())
+    if (!formWnd)
         return HWND_TOP;
-    const HWND formWnd = form->Handle();
     if (GetWindowLong(formWnd, GWL_EXSTYLE) & WS_EX_TOPMOST)
         return HWND_TOPMOST;
     const HWND above = GetWindow(formWnd, GW_HWNDPREV);
     return above ? above : HWND_TOP;
+}
+
+HWND FormWindowOf(toolkit::TControl* owner)
+{
+    toolkit::TCustomForm* form = owner ? toolkit::GetParentForm(owner) : nullptr;
+    return form && form->HandleAllocated() ? form->Handle() : nullptr;
 }
 
 void ReleaseGlow(TacGlowEffect& glow)
@@ -131,6 +124,35 @@ RECT GlowWindowRect(const RECT& glowRect, const TsMaskData& mask, int margin)
 }
 
 bool GlowsAvailable() { return LayeredWindowsAvailable(); }
+
+HWND CreateGlowWindow(const RECT& screenRect, const Bitmap& picture, int alpha, HWND form)
+{
+    RegisterGlowClass();
+    const int width = screenRect.right - screenRect.left, height = screenRect.bottom - screenRect.top;
+    const HWND wnd = CreateWindowEx(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
+                                    GlowFormClassName, u"", WS_POPUP, screenRect.left, screenRect.top, width, height,
+                                    nullptr, nullptr, nullptr, nullptr);
+    if (!wnd)
+        return nullptr;
+    // The picture is in place before the window shows: it never flashes empty.
+    SetGlowWindowPicture(wnd, picture, alpha);
+    SetWindowPos(wnd, GlowInsertAfter(form), screenRect.left, screenRect.top, width, height,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    return wnd;
+}
+
+bool SetGlowWindowPicture(HWND wnd, const Bitmap& picture, int alpha)
+{
+    HDC src = CreateBitmapDC(const_cast<Bitmap*>(&picture));
+    const SIZE size{picture.Width(), picture.Height()};
+    const POINT origin{0, 0};
+    BLENDFUNCTION blend;
+    blend.SourceConstantAlpha = BYTE(std::clamp(alpha, 0, 255));
+    blend.AlphaFormat = AC_SRC_ALPHA;
+    const bool ok = UpdateLayeredWindow(wnd, nullptr, nullptr, &size, src, &origin, 0, &blend, ULW_ALPHA);
+    DeleteDC(src);
+    return ok;
+}
 
 const TacGlowEffect* GlowAt(int glowID)
 {
@@ -183,16 +205,10 @@ int ShowGlow(TsCommonData& data, const RECT& screenRect, int alpha)
     if (effects.Any())
         ApplyColorEffects(glow->AlphaBmp, glow->AlphaBmp.BoundsRect(), effects);
 
-    RegisterGlowClass();
-    glow->Wnd = CreateWindowEx(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
-                               GlowFormClassName, u"", WS_POPUP, wr.left, wr.top, width, height, nullptr, nullptr,
-                               nullptr, nullptr);
+    glow->Wnd = CreateGlowWindow(wr, glow->AlphaBmp, glow->Alpha, FormWindowOf(data.OwnerControl()));
     if (!glow->Wnd)
         return -1;
     glow->OldWndProc = GlowFormProc;
-    UpdateGlowWindow(*glow);
-    SetWindowPos(glow->Wnd, GlowInsertAfter(data.OwnerControl()), wr.left, wr.top, width, height,
-                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
 
     auto& list = GlowList();
     for (std::size_t i = 0; i < list.size(); ++i)

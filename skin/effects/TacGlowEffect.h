@@ -35,6 +35,14 @@ platform::RECT GlowWindowRect(const platform::RECT& glowRect, const TsMaskData& 
 // Layered windows are shown as meant (a compositing desktop).
 bool GlowsAvailable();
 
+// A glow window (transparent to the mouse, never activated) over screenRect, showing picture (a
+// premultiplied 32-bit bitmap of that size) at strength alpha, directly above form (top-most
+// with a top-most form). The caller destroys it. Null when it could not be made.
+platform::HWND CreateGlowWindow(const platform::RECT& screenRect, const platform::Bitmap& picture, int alpha,
+                                platform::HWND form);
+// A glow window's picture and strength.
+bool SetGlowWindowPicture(platform::HWND wnd, const platform::Bitmap& picture, int alpha);
+
 // Shows the glow of a hot control when the skin, the options and the mouse allow it, fading it in
 // when asked and allowed.
 void ShowGlowingIfNeeded(TsCommonData& data, bool fadeIn);

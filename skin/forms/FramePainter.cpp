@@ -159,6 +159,17 @@ void DrawButtonGlyph(Bitmap& cache, const FramePaintArgs& a, const TsCaptionButt
     CopyRect32(cache, int(inside.left), int(inside.top), piece, from);
 }
 
+// The button as the title shows it: at rest while its hover effect shows its state.
+TsCaptionButton Shown(const FramePaintArgs& a, const TsCaptionButton& b)
+{
+    TsCaptionButton shown = b;
+    const auto& buttons = a.Layout->Buttons();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i].cpHitCode == b.cpHitCode && a.UnderEffect[i])
+            shown.cpState = 0;
+    return shown;
+}
+
 } // namespace
 
 void PaintFrame(Bitmap& cache, const FramePaintArgs& a, Bitmap* tempBmp)
@@ -184,7 +195,7 @@ void PaintFrame(Bitmap& cache, const FramePaintArgs& a, Bitmap* tempBmp)
     }
     for (const TsCaptionButton& b : a.Layout->Buttons())
         if (b.Visible())
-            DrawButtonGlyph(cache, a, b);
+            DrawButtonGlyph(cache, a, Shown(a, b));
 }
 
 void PaintTitleButton(Bitmap& cache, const Bitmap& tempBmp, const FramePaintArgs& a, const TsCaptionButton& b)
@@ -198,7 +209,7 @@ void PaintTitleButton(Bitmap& cache, const Bitmap& tempBmp, const FramePaintArgs
     if (IntersectRect(&clipped, src, tempBmp.BoundsRect())) {
         CopyRect32(cache, clipped.left + left, clipped.top, tempBmp, clipped);
     }
-    DrawButtonGlyph(cache, a, b);
+    DrawButtonGlyph(cache, a, Shown(a, b));
 }
 
 } // namespace skin

@@ -10,6 +10,8 @@
 #include "platform/core/WinUser.h"
 #include "toolkit/Types.h"
 
+#include <array>
+
 namespace skin {
 
 class TsSkinModel;
@@ -26,6 +28,9 @@ struct FramePaintArgs {
     platform::HICON Icon = nullptr;
     toolkit::TAlignment CaptionAlignment = toolkit::taLeftJustify;
     bool RightToLeft = false;
+    // Buttons (in the layout's order) whose hover effect shows their state over the title: the
+    // title keeps them at rest.
+    std::array<bool, TitleButtonCount> UnderEffect{};
 };
 
 // The whole window into cache (already sized to the window). tempBmp receives the title under the

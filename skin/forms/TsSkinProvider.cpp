@@ -2,9 +2,13 @@
 
 #include "skin/controls/CommonWndProc.h"
 #include "skin/controls/ParentBackground.h"
+#include "skin/effects/TacGlowEffect.h"
+#include "skin/effects/TacThreadedTimer.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/model/TsSkinModel.h"
+#include "skin/paint/PixelArithmetic.h"
+#include "skin/paint/SkinGlyph.h"
 #include "skin/paint/SkinRect.h"
 
 #include "platform/frame/DefaultFrame.h"
@@ -13,6 +17,7 @@
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/Gdi.h"
 #include "platform/window/Paint.h"
+#include "platform/window/Timer.h"
 #include "platform/window/Window.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
@@ -23,6 +28,9 @@ using toolkit::TMessage;
 namespace skin {
 
 namespace {
+
+// The form's timers of the title buttons' hover effects, one per button in the layout's order.
+constexpr UINT_PTR EffectTimerBase = 0xAC50;
 
 bool IsTitleButton(LRESULT code)
 {
@@ -45,6 +53,7 @@ TsSkinProvider::TsSkinProvider(toolkit::TComponent* AOwner)
 
 TsSkinProvider::~TsSkinProvider()
 {
+    StopButtonEffects(false);
     Unhook();
 }
 
@@ -247,6 +256,8 @@ FramePaintArgs TsSkinProvider::PaintArgs()
     a.Caption = form_->Caption();
     a.Icon = IconImage();
     a.CaptionAlignment = FCaptionAlignment;
+    for (std::size_t i = 0; i < effects_.size(); ++i)
+        a.UnderEffect[i] = effects_[i] != nullptr;
     return a;
 }
 
@@ -356,7 +367,7 @@ void TsSkinProvider::SetHotHT(LRESULT code, bool repaint)
     if (TsCaptionButton* old = layout_->ButtonOf(CurrentHT); old && old->cpState != 0) {
         old->cpState = 0;
         if (repaint)
-            RepaintButton(old->cpHitCode);
+            ShowButtonState(old->cpHitCode, false);
     }
     CurrentHT = code;
     if (biClicked)
@@ -364,7 +375,7 @@ void TsSkinProvider::SetHotHT(LRESULT code, bool repaint)
     if (TsCaptionButton* hot = layout_->ButtonOf(code)) {
         hot->cpState = 1;
         if (repaint)
-            RepaintButton(code);
+            ShowButtonState(code, false);
     }
 }
 
@@ -374,14 +385,14 @@ void TsSkinProvider::SetPressedHT(LRESULT code)
         Layout();
     if (TsCaptionButton* old = layout_->ButtonOf(CurrentHT); old && CurrentHT != code && old->cpState != 0) {
         old->cpState = 0;
-        RepaintButton(old->cpHitCode);
+        ShowButtonState(old->cpHitCode, false);
     }
     CurrentHT = code;
     pressedHT_ = code;
     if (TsCaptionButton* b = layout_->ButtonOf(code)) {
         b->cpState = 2;
         biClicked = true;
-        RepaintButton(code);
+        ShowButtonState(code, true);
     }
 }
 
@@ -398,7 +409,7 @@ void TsSkinProvider::ButtonReleased(POINT screen)
         // Released on itself it is under the mouse again; released elsewhere it is at rest.
         b->cpState = here == pressed ? 1 : 0;
         CurrentHT = here == pressed ? pressed : 0;
-        RepaintButton(pressed);
+        ShowButtonState(pressed, false);
     }
     if (here != pressed)
         return; // pressed, then released elsewhere: the press is dropped
@@ -416,12 +427,160 @@ void TsSkinProvider::ButtonReleased(POINT screen)
         if (b)
             b->cpState = 0;
         CurrentHT = 0;
+        // A hidden window must not leave its close button's effect on the screen.
+        StopButtonEffects();
         SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, where);
         // The window may be gone now, and this provider with it: nothing of it is touched here.
         break;
     case HTHELP: SendMessage(hwnd, WM_SYSCOMMAND, SC_CONTEXTHELP, where); break;
     default: break;
     }
+}
+
+const TacSBAnimation* TsSkinProvider::ButtonEffect(LRESULT hitCode) const
+{
+    if (!layout_)
+        return nullptr;
+    const auto& buttons = layout_->Buttons();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i].cpHitCode == hitCode)
+            return effects_[i].get();
+    return nullptr;
+}
+
+bool TsSkinProvider::ButtonEffectsAllowed() const
+{
+    const TsSkinManager* manager = FCommonData ? FCommonData->Manager() : nullptr;
+    // Without a compositing desktop a layered window shows as an opaque box: the title repaints.
+    return manager && manager->Effects.AllowGlowing && GlowsAvailable();
+}
+
+Bitmap TsSkinProvider::ButtonEffectPicture(const TsCaptionButton& b, RECT& screenRect) const
+{
+    const TsSkinModel* model = FCommonData->Model();
+    if (!model)
+        return {};
+    RECT wr{};
+    GetWindowRect(form_->Handle(), &wr);
+    screenRect = b.cpRect;
+    OffsetRect(&screenRect, wr.left, wr.top);
+    // The hot minimise, maximise and close buttons show the skin's title glow when it has one.
+    const auto glyph = std::size_t(b.cpGlyphType);
+    const bool glowing = b.cpHitCode == HTCLOSE || b.cpHitCode == HTMAXBUTTON || b.cpHitCode == HTMINBUTTON;
+    if (b.cpState == 1 && glowing && glyph < model->ConstData.TitleGlows.size()) {
+        const std::vector<int>& glows = model->ConstData.TitleGlows[glyph];
+        if (!glows.empty() && model->IsValidImgIndex(glows.front())) {
+            const TsMaskData& g = model->ma[std::size_t(glows.front())];
+            const Bitmap& source = model->SourceBitmap(g);
+            Bitmap picture(g.Width, g.Height);
+            CopyRect32(picture, 0, 0, source, Rect(g.R.left, g.R.top, g.R.left + g.Width, g.R.top + g.Height));
+            const int margin = std::max(0, model->ConstData.GlowMargins[glyph]);
+            screenRect = Rect(screenRect.left - margin, screenRect.top - margin, screenRect.left - margin + g.Width,
+                              screenRect.top - margin + g.Height);
+            return picture;
+        }
+    }
+    const int index = model->ConstData.TitleGlyphs[glyph];
+    if (!model->IsValidImgIndex(index) || b.cpRect.IsEmpty())
+        return {};
+    // The state's image on a transparent picture: drawn over fuchsia, which then becomes clear.
+    const PixelBGRA fuchsia = MakePixel(255, 0, 255);
+    Bitmap picture(b.cpRect.Width(), b.cpRect.Height());
+    picture.Fill(fuchsia);
+    DrawSkinGlyph(picture, POINT{0, 0}, b.cpState, false, model->ma[std::size_t(index)], *model);
+    for (int y = 0; y < picture.Height(); ++y) {
+        PixelBGRA* row = picture.ScanLine(y);
+        for (int x = 0; x < picture.Width(); ++x)
+            row[x] = (row[x] & 0xFFFFFFu) == (fuchsia & 0xFFFFFFu) ? 0 : (row[x] | 0xFF000000u);
+    }
+    return picture;
+}
+
+void TsSkinProvider::ShowButtonState(LRESULT code, bool press)
+{
+    if (!layout_ || !DrawsFrame())
+        return;
+    const auto& buttons = layout_->Buttons();
+    std::size_t i = 0;
+    while (i < buttons.size() && buttons[i].cpHitCode != code)
+        ++i;
+    if (i == buttons.size() || !buttons[i].Visible())
+        return;
+    const TsCaptionButton& b = buttons[i];
+    std::unique_ptr<TacSBAnimation>& effect = effects_[i];
+    if (!ButtonEffectsAllowed()) {
+        RepaintButton(code);
+        return;
+    }
+    const TsSkinManager* manager = FCommonData->Manager();
+    const int steps = press || !manager->Effects.AllowAnimation ? 1 : 10;
+    if (b.cpState == 0) {
+        if (!effect) {
+            RepaintButton(code);
+            return;
+        }
+        effect->FadeOut(steps);
+    } else {
+        RECT screenRect{};
+        Bitmap picture = ButtonEffectPicture(b, screenRect);
+        if (picture.IsEmpty()) {
+            RepaintButton(code);
+            return;
+        }
+        const bool fresh = !effect;
+        if (fresh)
+            effect = std::make_unique<TacSBAnimation>(form_->Handle(), code);
+        effect->FadeIn(b.cpState, std::move(picture), screenRect, steps);
+        if (effect->FadedOut()) { // no window could be made for it
+            effect.reset();
+            RepaintButton(code);
+            return;
+        }
+        if (fresh)
+            RepaintButton(code); // the title keeps the button at rest under its effect
+    }
+    // The first step is made at once: a single step shows the whole change without waiting.
+    StepButtonEffect(i);
+}
+
+void TsSkinProvider::StepButtonEffect(std::size_t index)
+{
+    std::unique_ptr<TacSBAnimation>& effect = effects_[index];
+    const HWND hwnd = form_ && form_->HandleAllocated() ? form_->Handle() : nullptr;
+    if (effect)
+        effect->Step();
+    if (effect && effect->Moving()) {
+        SetTimer(hwnd, EffectTimerBase + index, UINT(acTimerInterval), nullptr);
+        return;
+    }
+    KillTimer(hwnd, EffectTimerBase + index);
+    if (!effect)
+        return;
+    const LRESULT code = effect->HitCode;
+    if (effect->FadedOut()) {
+        effect.reset();
+        RepaintButton(code);
+        return;
+    }
+    // Faded in: the mouse may have left meanwhile.
+    const TsCaptionButton* b = layout_ ? layout_->ButtonOf(code) : nullptr;
+    if (!b || b->cpState == 0)
+        ShowButtonState(code, false);
+}
+
+void TsSkinProvider::StopButtonEffects(bool repaint)
+{
+    const HWND hwnd = form_ && form_->HandleAllocated() ? form_->Handle() : nullptr;
+    bool any = false;
+    for (std::size_t i = 0; i < effects_.size(); ++i) {
+        if (!effects_[i])
+            continue;
+        KillTimer(hwnd, EffectTimerBase + i);
+        effects_[i].reset();
+        any = true;
+    }
+    if (any && repaint && FCommonData)
+        InvalidateFrame();
 }
 
 void TsSkinProvider::DropSystemMenu()
@@ -509,6 +668,7 @@ bool TsSkinProvider::SkinCommand(TMessage& m)
         const bool ownManager = reinterpret_cast<TsSkinManager*>(m.LParam) == FCommonData->Manager();
         CommonWndProc(m, *FCommonData);
         if (ownManager) {
+            StopButtonEffects();
             UpdateIndexes();
             CurrentHT = 0;
             biClicked = false;
@@ -530,6 +690,16 @@ void TsSkinProvider::NewWndProc(TMessage& m)
 {
     if (m.Msg == SM_VELTACMD && SkinCommand(m))
         return;
+    if (m.Msg == WM_TIMER && m.WParam >= EffectTimerBase && m.WParam < EffectTimerBase + effects_.size()) {
+        StepButtonEffect(std::size_t(m.WParam - EffectTimerBase));
+        m.Result = 0;
+        return;
+    }
+    // An effect stays where it was shown: the window moving, resizing or going away ends it.
+    if (m.Msg == WM_MOVE || m.Msg == WM_SIZE || (m.Msg == WM_SHOWWINDOW && !m.WParam))
+        StopButtonEffects();
+    if (m.Msg == WM_DESTROY)
+        StopButtonEffects(false);
     if (!DrawsFrame()) {
         CallOld(m);
         return;
@@ -635,7 +805,7 @@ void TsSkinProvider::NewWndProc(TMessage& m)
             SetHotHT(0);
             if (TsCaptionButton* b = layout_ ? layout_->ButtonOf(pressedHT_) : nullptr) {
                 b->cpState = 0;
-                RepaintButton(pressedHT_);
+                ShowButtonState(pressedHT_, false);
             }
             pressedHT_ = 0;
         }

@@ -6,6 +6,7 @@
 
 #include "skin/controls/TsCommonData.h"
 #include "skin/forms/FramePainter.h"
+#include "skin/forms/TacSBAnimation.h"
 #include "skin/forms/TsSystemMenu.h"
 #include "skin/forms/TitleLayout.h"
 
@@ -15,6 +16,7 @@
 #include "toolkit/TComponent.h"
 #include "toolkit/Types.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -85,6 +87,8 @@ public:
     // Title button state changes, as the mouse makes them.
     void SetHotHT(platform::LRESULT code, bool repaint = true);
     void SetPressedHT(platform::LRESULT code);
+    // The hover effect a title button shows now; null when it shows none.
+    const TacSBAnimation* ButtonEffect(platform::LRESULT hitCode) const;
 
     // The window menu dropped from the icon.
     TsSystemMenu* SystemMenu = nullptr;
@@ -112,6 +116,16 @@ private:
     void EraseClient(platform::HDC clientDC);
     void ButtonReleased(platform::POINT screen);
     void Unhook();
+    // A title button's new state on the screen: through its hover effect when the skin's effects
+    // and the desktop allow one, else repainted in the title. press: the change is a press.
+    void ShowButtonState(platform::LRESULT code, bool press);
+    bool ButtonEffectsAllowed() const;
+    // The effect's picture for the button's state and where it goes on the screen; empty when
+    // the skin has no picture for it.
+    platform::Bitmap ButtonEffectPicture(const TsCaptionButton& b, platform::RECT& screenRect) const;
+    void StepButtonEffect(std::size_t index);
+    // Ends every hover effect at once; repaint: the title shows the buttons' own states again.
+    void StopButtonEffects(bool repaint = true);
 
     bool FShowAppIcon = true;
     bool FUseGlobalColor = true;
@@ -124,6 +138,8 @@ private:
     std::unique_ptr<TsCommonData> FCommonData;
     std::optional<TitleLayout> layout_;
     platform::LRESULT pressedHT_ = 0;
+    // One per title button, in the layout's order, while its hover effect shows.
+    std::array<std::unique_ptr<TacSBAnimation>, TitleButtonCount> effects_;
     bool rgnChanged_ = true;
     toolkit::TCustomForm* form_ = nullptr;
     toolkit::TWndMethod OldWndProc;
