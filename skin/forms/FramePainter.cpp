@@ -14,6 +14,7 @@
 #include "platform/text/Text.h"
 
 #include <algorithm>
+#include <vector>
 
 using namespace platform;
 
@@ -210,6 +211,40 @@ void PaintTitleButton(Bitmap& cache, const Bitmap& tempBmp, const FramePaintArgs
         CopyRect32(cache, clipped.left + left, clipped.top, tempBmp, clipped);
     }
     DrawButtonGlyph(cache, a, Shown(a, b));
+}
+
+
+Bitmap TitleButtonEffectPicture(const TsSkinModel& model, const TsCaptionButton& b, RECT& rect)
+{
+    rect = b.cpRect;
+    // The hot minimise, maximise and close buttons show the skin's title glow when it has one.
+    const auto glyph = std::size_t(b.cpGlyphType);
+    const bool glowing = b.cpHitCode == HTCLOSE || b.cpHitCode == HTMAXBUTTON || b.cpHitCode == HTMINBUTTON;
+    if (b.cpState == 1 && glowing && glyph < model.ConstData.TitleGlows.size()) {
+        const std::vector<int>& glows = model.ConstData.TitleGlows[glyph];
+        if (!glows.empty() && model.IsValidImgIndex(glows.front())) {
+            const TsMaskData& g = model.ma[std::size_t(glows.front())];
+            Bitmap picture(g.Width, g.Height);
+            CopyRect32(picture, 0, 0, model.SourceBitmap(g), Rect(g.R.left, g.R.top, g.R.left + g.Width, g.R.top + g.Height));
+            const int margin = std::max(0, model.ConstData.GlowMargins[glyph]);
+            rect = Rect(rect.left - margin, rect.top - margin, rect.left - margin + g.Width, rect.top - margin + g.Height);
+            return picture;
+        }
+    }
+    const int index = model.ConstData.TitleGlyphs[glyph];
+    if (!model.IsValidImgIndex(index) || b.cpRect.IsEmpty())
+        return {};
+    // The state's image on a transparent picture: drawn over fuchsia, which then becomes clear.
+    const PixelBGRA fuchsia = MakePixel(255, 0, 255);
+    Bitmap picture(b.cpRect.Width(), b.cpRect.Height());
+    picture.Fill(fuchsia);
+    DrawSkinGlyph(picture, POINT{0, 0}, b.cpState, false, model.ma[std::size_t(index)], model);
+    for (int y = 0; y < picture.Height(); ++y) {
+        PixelBGRA* row = picture.ScanLine(y);
+        for (int x = 0; x < picture.Width(); ++x)
+            row[x] = (row[x] & 0xFFFFFFu) == (fuchsia & 0xFFFFFFu) ? 0 : (row[x] | 0xFF000000u);
+    }
+    return picture;
 }
 
 } // namespace skin

@@ -41,4 +41,10 @@ void PaintFrame(platform::Bitmap& cache, const FramePaintArgs& args, platform::B
 void PaintTitleButton(platform::Bitmap& cache, const platform::Bitmap& tempBmp, const FramePaintArgs& args,
                       const TsCaptionButton& button);
 
+// What a title button's hover effect shows for its state: the skin's title glow for a hot close,
+// maximise or minimise button that has one (rect: the button grown by the glow margin on the left
+// and top to the glow's size), else the button's image for the state on a transparent picture
+// (rect: the button's). Window coordinates; empty when the skin has no picture for it.
+platform::Bitmap TitleButtonEffectPicture(const TsSkinModel& model, const TsCaptionButton& b, platform::RECT& rect);
+
 } // namespace skin

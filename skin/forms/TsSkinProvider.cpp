@@ -7,8 +7,6 @@
 #include "skin/manager/SkinMessages.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/model/TsSkinModel.h"
-#include "skin/paint/PixelArithmetic.h"
-#include "skin/paint/SkinGlyph.h"
 #include "skin/paint/SkinRect.h"
 
 #include "platform/frame/DefaultFrame.h"
@@ -460,39 +458,10 @@ Bitmap TsSkinProvider::ButtonEffectPicture(const TsCaptionButton& b, RECT& scree
     const TsSkinModel* model = FCommonData->Model();
     if (!model)
         return {};
+    Bitmap picture = TitleButtonEffectPicture(*model, b, screenRect);
     RECT wr{};
     GetWindowRect(form_->Handle(), &wr);
-    screenRect = b.cpRect;
     OffsetRect(&screenRect, wr.left, wr.top);
-    // The hot minimise, maximise and close buttons show the skin's title glow when it has one.
-    const auto glyph = std::size_t(b.cpGlyphType);
-    const bool glowing = b.cpHitCode == HTCLOSE || b.cpHitCode == HTMAXBUTTON || b.cpHitCode == HTMINBUTTON;
-    if (b.cpState == 1 && glowing && glyph < model->ConstData.TitleGlows.size()) {
-        const std::vector<int>& glows = model->ConstData.TitleGlows[glyph];
-        if (!glows.empty() && model->IsValidImgIndex(glows.front())) {
-            const TsMaskData& g = model->ma[std::size_t(glows.front())];
-            const Bitmap& source = model->SourceBitmap(g);
-            Bitmap picture(g.Width, g.Height);
-            CopyRect32(picture, 0, 0, source, Rect(g.R.left, g.R.top, g.R.left + g.Width, g.R.top + g.Height));
-            const int margin = std::max(0, model->ConstData.GlowMargins[glyph]);
-            screenRect = Rect(screenRect.left - margin, screenRect.top - margin, screenRect.left - margin + g.Width,
-                              screenRect.top - margin + g.Height);
-            return picture;
-        }
-    }
-    const int index = model->ConstData.TitleGlyphs[glyph];
-    if (!model->IsValidImgIndex(index) || b.cpRect.IsEmpty())
-        return {};
-    // The state's image on a transparent picture: drawn over fuchsia, which then becomes clear.
-    const PixelBGRA fuchsia = MakePixel(255, 0, 255);
-    Bitmap picture(b.cpRect.Width(), b.cpRect.Height());
-    picture.Fill(fuchsia);
-    DrawSkinGlyph(picture, POINT{0, 0}, b.cpState, false, model->ma[std::size_t(index)], *model);
-    for (int y = 0; y < picture.Height(); ++y) {
-        PixelBGRA* row = picture.ScanLine(y);
-        for (int x = 0; x < picture.Width(); ++x)
-            row[x] = (row[x] & 0xFFFFFFu) == (fuchsia & 0xFFFFFFu) ? 0 : (row[x] | 0xFF000000u);
-    }
     return picture;
 }
 
