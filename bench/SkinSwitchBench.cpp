@@ -1,10 +1,11 @@
 // A skin change as the user makes it in the settings window: the skin name set on the main
-// window's manager, the skin loaded, announced to the seven windows, every window repainted and
-// the screen composed. Once for every internal skin; the skin with the largest package is
+// window's manager, the skin loaded, announced to the seven windows, every window repainted with
+// its skinned frame and the screen composed. Once for every internal skin; the skin with the largest package is
 // labelled "heaviest".
 #include "BenchWindowSet.h"
 
 #include "assets/skins/EmbeddedSkins.h"
+#include "skin/forms/TsSkinProvider.h"
 #include "skin/package/InternalSkins.h"
 
 #include <benchmark/benchmark.h>
@@ -26,6 +27,11 @@ void SwitchSkin(benchmark::State& state, const platform::String& name, bool heav
     }
     if (BenchWindowSet::Manager().SkinName() != name || !BenchWindowSet::Manager().Model())
         state.SkipWithError("the skin did not load");
+    for (toolkit::TForm* form : BenchWindowSet::Windows()) {
+        const skin::TsSkinProvider* provider = skin::TsSkinProvider::Of(form);
+        if (!provider || !provider->DrawsFrame())
+            state.SkipWithError("a window was switched without its skinned frame");
+    }
     if (heaviest)
         state.SetLabel("heaviest");
 }
