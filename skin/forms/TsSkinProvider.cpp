@@ -478,6 +478,11 @@ void TsSkinProvider::ShowButtonState(LRESULT code, bool press)
     const TsCaptionButton& b = buttons[i];
     std::unique_ptr<TacSBAnimation>& effect = effects_[i];
     if (!ButtonEffectsAllowed()) {
+        // Effects switched off meanwhile: one still showing goes at once.
+        if (effect) {
+            KillTimer(form_->Handle(), EffectTimerBase + i);
+            effect.reset();
+        }
         RepaintButton(code);
         return;
     }

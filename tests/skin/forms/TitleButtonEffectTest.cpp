@@ -191,7 +191,20 @@ TEST_F(TitleButtonEffectTest, WithoutGlowingOrALayeringDesktopTheTitleRepaintsTh
     EXPECT_EQ(Provider(form)->ButtonEffect(HTCLOSE), nullptr);
     EXPECT_EQ(GlowWindows(), 0);
     EXPECT_EQ(InTitle(form, HTCLOSE), StateInk[1]);
+    headless::MouseMove(POINT{1000, 900});
+    tester_->Pump();
     headless::Current().SetComposesLayeredWindows(true);
+
+    // Glowing switched off while an effect shows: the next change ends it at once.
+    headless::MouseMove(ButtonOnScreen(form, HTCLOSE));
+    tester_->Pump();
+    ASSERT_NE(Provider(form)->ButtonEffect(HTCLOSE), nullptr);
+    manager_->Effects.AllowGlowing = false;
+    headless::MouseMove(POINT{1000, 900});
+    tester_->Pump();
+    EXPECT_EQ(Provider(form)->ButtonEffect(HTCLOSE), nullptr);
+    EXPECT_EQ(GlowWindows(), 0);
+    EXPECT_EQ(InTitle(form, HTCLOSE), StateInk[0]);
 }
 
 } // namespace

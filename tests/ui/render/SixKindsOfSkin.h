@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace uitest {
@@ -12,6 +13,8 @@ struct KindOfSkin {
     const char* name; // in the reference pictures' names
     const char16_t* skin;
 };
+
+inline void PrintTo(const KindOfSkin& kind, std::ostream* os) { *os << kind.name; }
 
 inline const auto SixKindsOfSkin = ::testing::Values(
     KindOfSkin{"flat-metroui", u"MetroUI (internal)"},
