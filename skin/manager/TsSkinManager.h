@@ -20,7 +20,7 @@
 
 namespace skin {
 
-class TacFormHook;
+class TacDialogHook;
 
 enum class TacSkinningRule { srStdForms, srStdDialogs, srThirdParty };
 
@@ -151,6 +151,10 @@ public:
 
     std::function<void()> OnActivate, OnDeactivate, OnBeforeChange, OnAfterChange, OnSkinLoading,
         OnSkinListChanged, OnScaleModeChange;
+    // A system dialog is about to be skinned; clearing allow leaves it plain.
+    std::function<void(platform::HWND dialog, bool& allow)> OnSysDlgInit;
+    // The windows the dialog hook has taken over; null while no hook is installed.
+    const TacDialogHook* DialogHook() const { return formHook_.get(); }
 
     // The design data has been applied: the stored properties are in place.
     void Loaded();
@@ -239,8 +243,9 @@ private:
     platform::UINT_PTR hotTimer_ = 0;
     // The skin answers the process's colour queries (ChangeSysColors).
     bool sysColorsReplaced_ = false;
-    // Gives forms their skin providers while a skin is in force (default manager only).
-    std::unique_ptr<TacFormHook> formHook_;
+    // Gives forms their skin providers and takes message windows over while a skin is in force
+    // (default manager only).
+    std::unique_ptr<TacDialogHook> formHook_;
 };
 
 } // namespace skin
