@@ -84,7 +84,11 @@ TEST_F(MessageFormTest, TheResetQuestionIsASkinnedFormWithSkinnedButtonsAndAnswe
 
 TEST_F(MessageFormTest, WithoutStandardDialogsTheQuestionIsShownAsThePlatformDrawsIt)
 {
+    EXPECT_FALSE(TsSkinManager::UseLatestCommonDialogs());
     manager_->SkinningRules.srStdDialogs = false;
+    // The switch follows the rule at the next skin the manager loads.
+    manager_->SetSkinName(u"Dialogs (internal)");
+    EXPECT_TRUE(TsSkinManager::UseLatestCommonDialogs());
     Ask([&](toolkit::TMessageForm* form) {
         EXPECT_EQ(TsSkinProvider::Of(form), nullptr);
         EXPECT_EQ(manager_->DialogHook()->Find(form->Handle()), nullptr);
