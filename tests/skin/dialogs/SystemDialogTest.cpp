@@ -173,6 +173,42 @@ TEST_F(SystemDialogTest, WithoutStandardDialogsOrWhenTheProgramRefusesTheBoxStay
     EXPECT_EQ(asked, shown);
 }
 
+TEST_F(SystemDialogTest, TheTitleCloseButtonAnswersOnlyWhenReleasedOnItself)
+{
+    bool stayed = false;
+    const int answer = WhileShown(
+        [] { return MessageBox(nullptr, u"закрыть?", u"Lumo", MB_OKCANCEL); },
+        [&] {
+            HWND box = TopBox();
+            ASSERT_TRUE(TakenOver(box));
+            TacDialogWnd& wrapper = *manager_->DialogHook()->Find(box)->ListSW;
+            const TsCaptionButton* close = wrapper.Layout().ButtonOf(HTCLOSE);
+            ASSERT_NE(close, nullptr);
+            ASSERT_TRUE(close->Visible());
+            RECT window{};
+            GetWindowRect(box, &window);
+            const POINT on{window.left + (close->cpRect.left + close->cpRect.right) / 2,
+                           window.top + (close->cpRect.top + close->cpRect.bottom) / 2};
+            EXPECT_EQ(wrapper.HitTest(on), HTCLOSE);
+            // Pressed, then released over the caption: nothing happens.
+            headless::MouseMove(on);
+            headless::MouseDown(on);
+            tester_->Pump();
+            EXPECT_EQ(wrapper.Layout().ButtonOf(HTCLOSE)->cpState, 2);
+            const POINT off{window.left + 20, window.top + 6};
+            headless::MouseMove(off);
+            headless::MouseUp(off);
+            tester_->Pump();
+            stayed = IsWindowVisible(box) && wrapper.Layout().ButtonOf(HTCLOSE)->cpState == 0;
+            // Pressed and released on it: the box is closed as its close button would.
+            headless::MouseMove(on);
+            headless::MouseDown(on);
+            headless::MouseUp(on);
+        });
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(answer, IDCANCEL);
+}
+
 TEST_F(SystemDialogTest, APositionIsAppliedWhenTheBoxIsTakenOver)
 {
     RECT r{};
