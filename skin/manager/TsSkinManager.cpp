@@ -11,7 +11,6 @@
 #include "platform/core/AsciiCase.h"
 #include "platform/window/Cursor.h"
 #include "platform/window/Message.h"
-#include "platform/frame/MessageBox.h"
 #include "platform/window/Paint.h"
 #include "platform/frame/SystemMetrics.h"
 #include "platform/window/Timer.h"

@@ -91,14 +91,14 @@ inline constexpr platform::WPARAM PreviewCopyDataKind = 7;
 
 // What the manager needs from the program around it; every member has a working default.
 struct SkinManagerHost {
-    // A message box: error boxes are skinned dialogs, plain ones (wrong magic, version warning)
-    // are shown while dialog skinning is off. Answers the button pressed.
+    // A message box (by default sMessageDlg, titled by its icon's type): error boxes are skinned
+    // dialogs, plain ones (wrong magic, version warning) are shown while dialog skinning is off.
+    // Answers the button pressed.
     std::function<int(const std::string& text, platform::UINT type)> ShowMessage;
     std::function<SystemValues()> System;
     std::function<platform::String()> ProgramDirectory;
     // The window the live preview block arrives at (the application window).
     platform::HWND ApplicationWindow = nullptr;
-    platform::String MessageCaption = u"Lumo TV Player";
     // Whether desktop composition is on (it decides the premultiplication of PNG pictures).
     bool DesktopComposition = true;
 };
