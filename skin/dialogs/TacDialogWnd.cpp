@@ -310,6 +310,27 @@ void TacDialogWnd::TitleButtonUp(POINT screen)
     }
 }
 
+void TacDialogWnd::DropSystemMenu(POINT at)
+{
+    const DWORD style = DWORD(GetWindowLong(Handle(), GWL_STYLE));
+    if (!(style & WS_SYSMENU))
+        return;
+    if (!systemMenu_)
+        systemMenu_ = std::make_unique<TsSystemMenu>(nullptr);
+    SystemMenuState state;
+    state.Minimized = IsIconic(Handle());
+    state.Maximized = IsZoomed(Handle());
+    state.Sizeable = (style & WS_THICKFRAME) != 0;
+    state.CanMinimize = (style & WS_MINIMIZEBOX) != 0;
+    state.CanMaximize = (style & WS_MAXIMIZEBOX) != 0;
+    // A dialog that can neither be sized nor minimised nor maximised offers only Move and Close.
+    const bool resizable = state.Sizeable || state.CanMinimize || state.CanMaximize;
+    for (toolkit::TMenuItem* item : {systemMenu_->ItemRestore, systemMenu_->ItemSize, systemMenu_->ItemMinimize,
+                                     systemMenu_->ItemMaximize})
+        item->SetVisible(resizable);
+    systemMenu_->ShowFor(Handle(), state, at);
+}
+
 LRESULT TacDialogWnd::SkinCommand(WPARAM wParam, LPARAM lParam)
 {
     switch (AcCommandOf(wParam)) {
@@ -426,6 +447,15 @@ LRESULT TacDialogWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         if (pressedHT_)
             return 0;
         break;
+    case WM_CONTEXTMENU: {
+        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        const LRESULT hit = LayoutInput().CaptionHeight > 0 ? HitTest(at) : HTNOWHERE;
+        if (hit == HTCAPTION || hit == HTSYSMENU) {
+            DropSystemMenu(at);
+            return 0;
+        }
+        break;
+    }
     case WM_LBUTTONUP:
         if (pressedHT_) {
             POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

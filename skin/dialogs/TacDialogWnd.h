@@ -6,6 +6,7 @@
 
 #include "skin/dialogs/TacSubclassedWnd.h"
 #include "skin/forms/TitleLayout.h"
+#include "skin/forms/TsSystemMenu.h"
 
 #include "platform/core/Bitmap.h"
 
@@ -48,6 +49,10 @@ public:
     const std::vector<platform::RECT>& Rects() const { return rects_; }
     // Redraws the frame and every child.
     void Repaint();
+    // The window menu, in place of the platform's: dropped at a screen point (the title's
+    // context menu). Its items are those the dialog's styles give it.
+    void DropSystemMenu(platform::POINT at);
+    TsSystemMenu* SystemMenu() const { return systemMenu_.get(); }
 
 protected:
     platform::LRESULT WndProc(platform::UINT msg, platform::WPARAM wParam, platform::LPARAM lParam) override;
@@ -74,6 +79,7 @@ private:
     platform::LRESULT hotHT_ = 0;
     platform::LRESULT pressedHT_ = 0;
     std::vector<platform::RECT> rects_;
+    std::unique_ptr<TsSystemMenu> systemMenu_;
 };
 
 } // namespace skin

@@ -13,6 +13,7 @@
 #include "platform/frame/StaticControl.h"
 #include "platform/window/Message.h"
 #include "platform/window/Window.h"
+#include "toolkit/TPopupMenuWindow.h"
 
 using namespace platform;
 using namespace skin;
@@ -207,6 +208,46 @@ TEST_F(SystemDialogTest, TheTitleCloseButtonAnswersOnlyWhenReleasedOnItself)
         });
     EXPECT_TRUE(stayed);
     EXPECT_EQ(answer, IDCANCEL);
+}
+
+TEST_F(SystemDialogTest, TheTitlesContextMenuIsTheSkinnedWindowMenuWithTheItemsTheBoxAllows)
+{
+    bool menuSeen = false;
+    const int answer = WhileShown(
+        [] { return MessageBox(nullptr, u"меню", u"Lumo", MB_OK); },
+        [&] {
+            HWND box = TopBox();
+            ASSERT_TRUE(TakenOver(box));
+            TacDialogWnd& wrapper = *manager_->DialogHook()->Find(box)->ListSW;
+            RECT window{};
+            GetWindowRect(box, &window);
+            const POINT title{window.left + 20, window.top + 6};
+            ASSERT_EQ(wrapper.HitTest(title), HTCAPTION);
+            WhileShown(
+                [&] {
+                    headless::Click(title, MouseButton::Right);
+                    tester_->Pump();
+                    return 0;
+                },
+                [&] {
+                    auto* menu = dynamic_cast<toolkit::TPopupMenuWindow*>(
+                        toolkit::TWinControl::FindControl(FindWindow(u"#32768", {})));
+                    ASSERT_NE(menu, nullptr);
+                    ASSERT_NE(wrapper.SystemMenu(), nullptr);
+                    menuSeen = true;
+                    // A box that can be neither sized, minimised nor maximised: Move and Close.
+                    const TsSystemMenu& items = *wrapper.SystemMenu();
+                    EXPECT_TRUE(items.ItemMove->Visible() && items.ItemMove->Enabled());
+                    EXPECT_TRUE(items.ItemClose->Visible() && items.ItemClose->Enabled());
+                    for (const toolkit::TMenuItem* hidden :
+                         {items.ItemRestore, items.ItemSize, items.ItemMinimize, items.ItemMaximize})
+                        EXPECT_FALSE(hidden->Visible());
+                    const toolkit::TRect close = menu->ItemRect(2); // Move, the line, Close
+                    headless::Click(menu->ClientToScreen(POINT{close.left + 10, close.top + 5}));
+                });
+        });
+    EXPECT_TRUE(menuSeen);
+    EXPECT_EQ(answer, IDOK); // closing a lone OK box answers OK
 }
 
 TEST_F(SystemDialogTest, APositionIsAppliedWhenTheBoxIsTakenOver)
