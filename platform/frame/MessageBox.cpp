@@ -6,6 +6,7 @@
 #include "platform/window/Message.h"
 #include "platform/frame/MessageBoxButton.h"
 #include "platform/frame/MessageIcon.h"
+#include "platform/frame/StaticControl.h"
 #include "platform/window/Paint.h"
 #include "platform/core/Screen.h"
 #include "platform/frame/SystemMetrics.h"
@@ -41,14 +42,18 @@ constexpr UINT kDefaultButtonMask = 0x0F00;
 
 std::vector<int> ButtonIds(UINT type)
 {
+    std::vector<int> ids;
     switch (type & kButtonSetMask) {
-    case MB_OKCANCEL: return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO: return {IDYES, IDNO};
-    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
-    default: return {IDOK};
+    case MB_OKCANCEL: ids = {IDOK, IDCANCEL}; break;
+    case MB_ABORTRETRYIGNORE: ids = {IDABORT, IDRETRY, IDIGNORE}; break;
+    case MB_YESNOCANCEL: ids = {IDYES, IDNO, IDCANCEL}; break;
+    case MB_YESNO: ids = {IDYES, IDNO}; break;
+    case MB_RETRYCANCEL: ids = {IDRETRY, IDCANCEL}; break;
+    default: ids = {IDOK}; break;
     }
+    if (type & MB_HELP)
+        ids.push_back(IDHELP);
+    return ids;
 }
 
 std::size_t DefaultIndex(UINT type, std::size_t count)
@@ -62,7 +67,7 @@ int EscapeAnswer(const std::vector<int>& ids)
 {
     if (std::find(ids.begin(), ids.end(), IDCANCEL) != ids.end())
         return IDCANCEL;
-    if (ids.size() == 1 && ids[0] == IDOK)
+    if (ids[0] == IDOK && (ids.size() == 1 || (ids.size() == 2 && ids[1] == IDHELP)))
         return IDOK;
     return 0;
 }
@@ -97,9 +102,8 @@ struct BoxState {
     int answer = 0;
     bool done = false;
     MessageIcon icon = MessageIcon::None;
-    String text;
-    RECT iconRect{}, textRect{};
     LONG footerTop = 0;
+    HWND owner = nullptr;
     HWND lastFocus = nullptr;
     WNDPROC baseProc = nullptr; // another "#32770" class's procedure, when the box subclasses it
 };
@@ -130,16 +134,6 @@ void PaintBackground(HWND hwnd, HDC dc, const BoxState& state)
     FillSolidRect(dc, Rect(0, state.footerTop + 1, client.right, client.bottom), GetSysColor(COLOR_BTNFACE));
 }
 
-void PaintContent(HDC dc, const BoxState& state)
-{
-    DrawMessageIcon(dc, state.iconRect.left, state.iconRect.top, state.icon);
-    SelectFont(dc, GetDefaultGuiFont());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    RECT r = state.textRect;
-    DrawText(dc, state.text, &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
-}
-
 void MoveFocus(BoxState& state, int step)
 {
     const auto n = std::ptrdiff_t(state.buttons.size());
@@ -163,6 +157,12 @@ LRESULT DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (HIWORD(wParam) == detail::kButtonClicked) {
             const int id = LOWORD(wParam);
+            // Help asks the owner and leaves the box open.
+            if (id == IDHELP) {
+                if (state->owner && IsWindow(state->owner))
+                    SendMessage(state->owner, WM_HELP, 0, 0);
+                return 0;
+            }
             if (std::find(state->ids.begin(), state->ids.end(), id) != state->ids.end())
                 End(*state, id);
         }
@@ -178,14 +178,6 @@ LRESULT DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         PaintBackground(hwnd, reinterpret_cast<HDC>(wParam), *state);
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        if (dc)
-            PaintContent(dc, *state);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
     case WM_ACTIVATE:
         // Keep the focused button across deactivation, as dialogs do.
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -221,7 +213,8 @@ bool HandleDialogKey(HWND dialog, BoxState& state, const MSG& msg)
         HWND focus = GetFocus();
         auto it = std::find(state.buttons.begin(), state.buttons.end(), focus);
         if (it != state.buttons.end())
-            End(state, state.ids[std::size_t(it - state.buttons.begin())]);
+            SendMessage(dialog, WM_COMMAND, MAKEWPARAM(state.ids[std::size_t(it - state.buttons.begin())],
+                                                       detail::kButtonClicked), LPARAM(*it));
         else
             End(state, state.ids[state.defaultIndex]);
         return true;
@@ -375,6 +368,7 @@ StringView MessageBoxButtonText(int id)
     case IDYES: return u"Да";
     case IDNO: return u"Нет";
     case IDCLOSE: return u"Закрыть";
+    case IDHELP: return u"Справка";
     default: return {};
     }
 }
@@ -396,7 +390,6 @@ int MessageBox(HWND owner, StringView text, StringView caption, UINT type)
     state.defaultIndex = DefaultIndex(type, state.ids.size());
     state.escapeAnswer = EscapeAnswer(state.ids);
     state.icon = MessageIconFromType(type);
-    state.text = String(text);
     const int defaultAnswer = state.ids[state.defaultIndex];
 
     if (IsHeadless()) {
@@ -416,9 +409,8 @@ int MessageBox(HWND owner, StringView text, StringView caption, UINT type)
     const HWND previousFocus = GetFocus();
 
     const Layout layout = Measure(text, caption, state.icon, state.ids);
-    state.iconRect = layout.iconRect;
-    state.textRect = layout.textRect;
     state.footerTop = layout.footerTop;
+    state.owner = owner;
 
     DWORD style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
     if (state.escapeAnswer)
@@ -443,6 +435,16 @@ int MessageBox(HWND owner, StringView text, StringView caption, UINT type)
         if (foreignProc)
             state.baseProc = reinterpret_cast<WNDPROC>(SetWindowLongPtr(dialog, GWLP_WNDPROC, LONG_PTR(&DialogProc)));
         SetProp(dialog, kStateProp, &state);
+        // The icon and the text are windows of their own, as a dialog's controls are.
+        if (state.icon != MessageIcon::None) {
+            const RECT& r = layout.iconRect;
+            HWND icon = CreateWindowEx(0, StaticClass(), {}, WS_CHILD | WS_VISIBLE | SS_ICON, r.left, r.top,
+                                       r.Width(), r.Height(), dialog, nullptr, nullptr, nullptr);
+            SendMessage(icon, STM_SETICON, WPARAM(GetMessageIcon(state.icon)), 0);
+        }
+        const RECT& tr = layout.textRect;
+        CreateWindowEx(0, StaticClass(), text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, tr.left, tr.top,
+                       tr.Width(), tr.Height(), dialog, nullptr, nullptr, nullptr);
         for (std::size_t i = 0; i < state.ids.size(); ++i) {
             const RECT& r = layout.buttons[i];
             DWORD buttonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;

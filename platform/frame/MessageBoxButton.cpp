@@ -12,7 +12,8 @@ namespace platform::detail {
 
 namespace {
 
-constexpr StringView kClassName = u"MessageBoxButton";
+// The standard push-button class name, so that dialog hooks know it for what it is.
+constexpr StringView kClassName = u"Button";
 
 // Per-button state, kept in GWLP_USERDATA.
 constexpr LONG_PTR kPressed = 0x1;  // shown pushed in

@@ -237,22 +237,27 @@ HICON GetMessageIcon(MessageIcon icon)
     return icon == MessageIcon::None ? nullptr : &Picture(icon);
 }
 
-void DrawMessageIcon(HDC dc, int x, int y, MessageIcon icon)
+void DrawIcon(HDC dc, int x, int y, HICON icon)
 {
-    if (icon == MessageIcon::None)
+    if (!icon)
         return;
-    const Bitmap& straight = Picture(icon);
-    Bitmap premultiplied(N, N);
-    for (int py = 0; py < N; ++py) {
-        for (int px = 0; px < N; ++px) {
-            premultiplied.SetPixel(px, py, Premultiply(straight.Pixel(px, py)));
+    const int w = icon->Width(), h = icon->Height();
+    Bitmap premultiplied(w, h);
+    for (int py = 0; py < h; ++py) {
+        for (int px = 0; px < w; ++px) {
+            premultiplied.SetPixel(px, py, Premultiply(icon->Pixel(px, py)));
         }
     }
     HDC src = CreateBitmapDC(&premultiplied);
     BLENDFUNCTION blend;
     blend.AlphaFormat = AC_SRC_ALPHA;
-    AlphaBlend(dc, x, y, N, N, src, 0, 0, N, N, blend);
+    AlphaBlend(dc, x, y, w, h, src, 0, 0, w, h, blend);
     DeleteDC(src);
+}
+
+void DrawMessageIcon(HDC dc, int x, int y, MessageIcon icon)
+{
+    DrawIcon(dc, x, y, GetMessageIcon(icon));
 }
 
 } // namespace platform

@@ -15,6 +15,8 @@ constexpr int kMessageIconSize = 32;
 MessageIcon MessageIconFromType(UINT mbType);
 // Straight (not premultiplied) alpha, as every HICON; null for MessageIcon::None.
 HICON GetMessageIcon(MessageIcon icon);
+// Blends an icon (straight alpha) onto dc with its top-left at (x, y); nothing for null.
+void DrawIcon(HDC dc, int x, int y, HICON icon);
 // Blends the icon onto dc with its top-left at (x, y).
 void DrawMessageIcon(HDC dc, int x, int y, MessageIcon icon);
 

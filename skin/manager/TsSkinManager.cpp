@@ -1,6 +1,7 @@
 #include "skin/manager/TsSkinManager.h"
 
-#include "skin/forms/TacFormHook.h"
+#include "skin/dialogs/TacDialogHook.h"
+#include "skin/dialogs/sMessageDlg.h"
 #include "skin/effects/TacGlowEffect.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/model/SkinColors.h"
@@ -10,7 +11,6 @@
 #include "platform/core/AsciiCase.h"
 #include "platform/window/Cursor.h"
 #include "platform/window/Message.h"
-#include "platform/frame/MessageBox.h"
 #include "platform/window/Paint.h"
 #include "platform/frame/SystemMetrics.h"
 #include "platform/window/Timer.h"
@@ -76,6 +76,18 @@ std::vector<platform::String> SplitLines(platform::StringView text)
     return lines;
 }
 
+// The manager's boxes carry an icon and an OK button only.
+toolkit::TMsgDlgType DlgTypeOf(UINT type)
+{
+    switch (type & 0xF0) {
+    case MB_ICONERROR: return toolkit::mtError;
+    case MB_ICONWARNING: return toolkit::mtWarning;
+    case MB_ICONINFORMATION: return toolkit::mtInformation;
+    case MB_ICONQUESTION: return toolkit::mtConfirmation;
+    default: return toolkit::mtCustom;
+    }
+}
+
 } // namespace
 
 TsSkinManager* TsSkinManager::DefaultManager() { return defaultManager; }
@@ -90,14 +102,15 @@ TsSkinManager::TsSkinManager(SkinManagerHost host) : host_(std::move(host))
     if (!host_.ProgramDirectory)
         host_.ProgramDirectory = skin::ProgramDirectory;
     if (!host_.ShowMessage)
-        host_.ShowMessage = [this](const std::string& text, UINT type) {
-            return platform::MessageBox(host_.ApplicationWindow, Utf8ToUtf16(text), host_.MessageCaption, type);
+        host_.ShowMessage = [](const std::string& text, UINT type) {
+            return sMessageDlg(Utf8ToUtf16(text), DlgTypeOf(type), {toolkit::mbOK}, 0);
         };
     internalSkins_.OnChange = [this] {
         if (OnSkinListChanged)
             OnSkinListChanged();
     };
     emptyData_.SysInactiveBorderColor = int(host_.System().InactiveBorder);
+    broadcaster_.HookedDialogs = [this] { return formHook_ ? formHook_->VisibleWindows() : std::vector<HWND>(); };
     if (!defaultManager)
         defaultManager = this;
     hotTimer_ = SetTimer(nullptr, 0, HotControlInterval, HotTimerProc);
@@ -368,7 +381,7 @@ void TsSkinManager::SendNewSkin(bool allowAnimation)
     if (IsDefault() && Options.ChangeSysColors)
         InstallSysColors();
     if (IsDefault() && !formHook_)
-        formHook_ = std::make_unique<TacFormHook>(*this);
+        formHook_ = std::make_unique<TacDialogHook>(*this);
     if (allowAnimation)
         RepaintForms(false);
 }
@@ -495,6 +508,9 @@ void TsSkinManager::RepaintForms(bool lockForms)
         if (!noAutoUpdate_)
             RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     }
+    if (formHook_)
+        for (HWND taken : formHook_->VisibleWindows())
+            RedrawWindow(taken, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TsSkinManager::UpdateSkin(bool repaint)

@@ -20,7 +20,7 @@
 
 namespace skin {
 
-class TacFormHook;
+class TacDialogHook;
 
 enum class TacSkinningRule { srStdForms, srStdDialogs, srThirdParty };
 
@@ -91,14 +91,14 @@ inline constexpr platform::WPARAM PreviewCopyDataKind = 7;
 
 // What the manager needs from the program around it; every member has a working default.
 struct SkinManagerHost {
-    // A message box: error boxes are skinned dialogs, plain ones (wrong magic, version warning)
-    // are shown while dialog skinning is off. Answers the button pressed.
+    // A message box (by default sMessageDlg, titled by its icon's type): error boxes are skinned
+    // dialogs, plain ones (wrong magic, version warning) are shown while dialog skinning is off.
+    // Answers the button pressed.
     std::function<int(const std::string& text, platform::UINT type)> ShowMessage;
     std::function<SystemValues()> System;
     std::function<platform::String()> ProgramDirectory;
     // The window the live preview block arrives at (the application window).
     platform::HWND ApplicationWindow = nullptr;
-    platform::String MessageCaption = u"Lumo TV Player";
     // Whether desktop composition is on (it decides the premultiplication of PNG pictures).
     bool DesktopComposition = true;
 };
@@ -151,6 +151,10 @@ public:
 
     std::function<void()> OnActivate, OnDeactivate, OnBeforeChange, OnAfterChange, OnSkinLoading,
         OnSkinListChanged, OnScaleModeChange;
+    // A system dialog is about to be skinned; clearing allow leaves it plain.
+    std::function<void(platform::HWND dialog, bool& allow)> OnSysDlgInit;
+    // The windows the dialog hook has taken over; null while no hook is installed.
+    const TacDialogHook* DialogHook() const { return formHook_.get(); }
 
     // The design data has been applied: the stored properties are in place.
     void Loaded();
@@ -239,8 +243,9 @@ private:
     platform::UINT_PTR hotTimer_ = 0;
     // The skin answers the process's colour queries (ChangeSysColors).
     bool sysColorsReplaced_ = false;
-    // Gives forms their skin providers while a skin is in force (default manager only).
-    std::unique_ptr<TacFormHook> formHook_;
+    // Gives forms their skin providers and takes message windows over while a skin is in force
+    // (default manager only).
+    std::unique_ptr<TacDialogHook> formHook_;
 };
 
 } // namespace skin

@@ -10,7 +10,9 @@
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TMessageForm.h"
 #include "toolkit/TWinControl.h"
+#include "platform/window/Timer.h"
 #include "ui/main/TForm1.h"
 #include "ui/windows/TAboutForm.h"
 #include "ui/windows/TAudioskazkiForm.h"
@@ -21,7 +23,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <exception>
 #include <stdexcept>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -87,6 +91,7 @@ const std::vector<std::string_view>& ProgramWindows::WindowNames()
         std::vector<std::string_view> n;
         for (const NamedWindow& w : namedWindows)
             n.push_back(w.name);
+        n.push_back(MessageWindowName);
         return n;
     }();
     return names;
@@ -153,6 +158,60 @@ void ProgramWindows::Show(toolkit::TForm* form)
     platform::headless::ProcessMessages();
 }
 
+namespace {
+
+// What runs once the reset question is up; a timer reaches it from inside the question's modal
+// loop.
+std::function<void(toolkit::TForm*)> whileAsked;
+bool asked = false;
+// A failure inside the question's loop would reach the program's error report, not the tool: it
+// is kept and thrown again once the question is answered.
+std::exception_ptr failure;
+
+toolkit::TMessageForm* OpenMessageForm()
+{
+    for (int i = 0; toolkit::Application && i < toolkit::Application->ComponentCount(); ++i)
+        if (auto* form = dynamic_cast<toolkit::TMessageForm*>(toolkit::Application->Components(i)))
+            if (form->Visible())
+                return form;
+    return nullptr;
+}
+
+void QuestionShown(platform::HWND, platform::UINT, platform::UINT_PTR id, platform::DWORD)
+{
+    toolkit::TMessageForm* form = OpenMessageForm();
+    if (!form)
+        return; // not up yet: the timer comes again
+    platform::KillTimer(nullptr, id);
+    asked = true;
+    try {
+        whileAsked(form);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    form->SetModalResult(toolkit::mrCancel);
+}
+
+} // namespace
+
+void ProgramWindows::AskResetQuestion(const std::function<void(toolkit::TForm*)>& whileShown)
+{
+    Show(ui::SettingForm);
+    whileAsked = whileShown;
+    asked = false;
+    failure = nullptr;
+    const platform::UINT_PTR timer = platform::SetTimer(nullptr, 0, 10, QuestionShown);
+    const platform::POINT p = ScreenCentre(ui::SettingForm->sBitBtn2);
+    platform::headless::Click(p);
+    platform::headless::ProcessMessages();
+    platform::KillTimer(nullptr, timer);
+    whileAsked = nullptr;
+    if (failure)
+        std::rethrow_exception(std::exchange(failure, nullptr));
+    if (!asked)
+        throw std::runtime_error("the settings window did not ask its reset question");
+}
+
 toolkit::TControl* ProgramWindows::Control(toolkit::TForm* form, const std::string& name) const
 {
     if (auto* control = dynamic_cast<toolkit::TControl*>(form->FindComponent(platform::Utf8ToUtf16(name))))
@@ -161,7 +220,9 @@ toolkit::TControl* ProgramWindows::Control(toolkit::TForm* form, const std::stri
     for (int i = 0; i < form->ComponentCount(); ++i)
         if (dynamic_cast<toolkit::TControl*>(form->Components(i)))
             known += (known.empty() ? "" : ", ") + platform::Utf16ToUtf8(form->Components(i)->Name());
-    throw std::runtime_error("the window " + platform::Utf16ToUtf8(form->Name()) + " has no control named '" + name +
+    // The question's form has no component name of its own: its class says what it is.
+    const String windowName = form->Name().empty() ? form->ClassName() : form->Name();
+    throw std::runtime_error("the window " + platform::Utf16ToUtf8(windowName) + " has no control named '" + name +
                              "'; its controls are " + known);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/core/Bitmap.h"
 #include "tools/lumo-skin/NoEngine.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,8 +27,10 @@ public:
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
-    // The short names of the windows, in the order --help lists them.
+    // The short names of the windows, in the order --help lists them; the last, "message", is
+    // the settings window's reset question, which exists only while it is asked.
     static const std::vector<std::string_view>& WindowNames();
+    static constexpr std::string_view MessageWindowName = "message";
 
     // Makes skin the main window's skin: a packed file ".vsz" or a skin folder is given to the
     // skin manager as its skin directory and name, anything else is a name resolved in the
@@ -39,6 +42,10 @@ public:
     toolkit::TForm* Window(std::string_view name) const;
     // Shows form as the user opens it: the main window first, then the form on top of it.
     void Show(toolkit::TForm* form);
+    // Asks the settings window's reset question as the user does (the settings window shown, its
+    // button "Сброс настроек" clicked), runs whileShown with the question's form once it is up,
+    // and answers it with Cancel, so that nothing is reset.
+    void AskResetQuestion(const std::function<void(toolkit::TForm*)>& whileShown);
     // A control of form by its component name; throws std::runtime_error naming the controls
     // there are when form has none of that name.
     toolkit::TControl* Control(toolkit::TForm* form, const std::string& name) const;

@@ -68,13 +68,9 @@ RenderArguments ParseRenderArguments(const std::vector<std::string>& arguments)
     return r;
 }
 
-int RunRender(const std::vector<std::string>& arguments)
+// The states asked for, then the finished picture.
+void RenderWindow(ProgramWindows& windows, toolkit::TForm* form, const RenderArguments& a)
 {
-    const RenderArguments a = ParseRenderArguments(arguments);
-    ProgramWindows windows;
-    windows.UseSkin(a.skin);
-    toolkit::TForm* form = windows.Window(a.window);
-    windows.Show(form);
     // Disabled first: a disabled control takes neither the focus nor the mouse's states.
     if (a.disabled)
         windows.Disable(windows.Control(form, *a.disabled));
@@ -86,6 +82,20 @@ int RunRender(const std::vector<std::string>& arguments)
         windows.MakeHot(windows.Control(form, *a.hot));
     windows.Settle();
     platform::SavePng(windows.Picture(form), a.out);
+}
+
+int RunRender(const std::vector<std::string>& arguments)
+{
+    const RenderArguments a = ParseRenderArguments(arguments);
+    ProgramWindows windows;
+    windows.UseSkin(a.skin);
+    if (a.window == ProgramWindows::MessageWindowName) {
+        windows.AskResetQuestion([&](toolkit::TForm* question) { RenderWindow(windows, question, a); });
+        return 0;
+    }
+    toolkit::TForm* form = windows.Window(a.window);
+    windows.Show(form);
+    RenderWindow(windows, form, a);
     return 0;
 }
 
@@ -100,8 +110,10 @@ const Command RenderCommand = {
     "\n"
     "  --skin SKIN       a packed skin file (.vsz), a skin folder, or a skin name as the settings\n"
     "                    window stores it (\"Windows 8 (internal)\"), found as the program finds it\n"
-    "  --window WINDOW   main, settings, tales, guide, help, about or donation\n"
-    "  --hot NAME        the mouse over the control of that component name (sBitBtn2, ...)\n"
+    "  --window WINDOW   main, settings, tales, guide, help, about, donation, or message (the\n"
+    "                    settings window's reset question, as the program asks it)\n"
+    "  --hot NAME        the mouse over the control of that component name (sBitBtn2, ...; the\n"
+    "                    message's buttons are OK and Cancel)\n"
     "  --pressed NAME    the left mouse button held down on that control\n"
     "  --focus NAME      the keyboard focus on that control\n"
     "  --disabled NAME   that control disabled\n"

@@ -196,6 +196,40 @@ TEST_F(MessageBoxTest, EscapeAndCloseCancelWhenTheBoxAllowsIt)
               IDYES);
 }
 
+int g_helpAsked = 0;
+
+LRESULT HelpCountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_HELP)
+        ++g_helpAsked;
+    return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(MessageBoxTest, HelpAsksTheOwnerAndLeavesTheBoxOpen)
+{
+    WNDCLASS wc;
+    wc.lpfnWndProc = HelpCountingProc;
+    wc.lpszClassName = u"HelpOwner";
+    RegisterClass(wc);
+    HWND owner = CreateWindowEx(0, u"HelpOwner", u"Владелец", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
+                                nullptr, nullptr, nullptr, nullptr);
+    g_helpAsked = 0;
+    const int answer = RunBox(owner, u"a", MB_OK | MB_HELP, [](HWND box) {
+        HWND help = GetDlgItem(box, IDHELP);
+        ASSERT_TRUE(help);
+        EXPECT_EQ(GetWindowText(help), u"Справка");
+        headless::Click(Centre(ScreenRectOf(help)));
+        headless::ProcessMessages();
+        EXPECT_EQ(g_helpAsked, 1);
+        EXPECT_TRUE(IsWindowVisible(box));
+        // A lone OK beside Help still lets Escape out.
+        headless::KeyDown(VK_ESCAPE);
+        headless::KeyUp(VK_ESCAPE);
+    });
+    EXPECT_EQ(answer, IDOK);
+    DestroyWindow(owner);
+}
+
 TEST_F(MessageBoxTest, ClickingAButtonAnswersIt)
 {
     EXPECT_EQ(RunBox(nullptr, u"Не удалось загрузить скин.", MB_ABORTRETRYIGNORE | MB_ICONWARNING,

@@ -2,7 +2,7 @@
 // hit codes and the title buttons under the mouse.
 #include "FormsTestSupport.h"
 
-#include "skin/forms/TacFormHook.h"
+#include "skin/dialogs/TacDialogHook.h"
 #include "skin/model/TsSkinModel.h"
 
 #include "platform/window/Message.h"
@@ -54,7 +54,7 @@ TEST_F(SkinProviderTest, EveryFormGetsOneProviderAtItsFirstActivationWithTheDefa
     tester_->Pump();
     EXPECT_EQ(TsSkinProvider::Of(form), provider);
     EXPECT_NE(TsSkinProvider::Of(other), nullptr);
-    EXPECT_EQ(TacFormHook::Attach(*manager_, form), nullptr);
+    EXPECT_EQ(TacDialogHook::Attach(*manager_, form), nullptr);
 }
 
 TEST_F(SkinProviderTest, BorderlessFormsAndFormsWithoutSkinGetNoProvider)

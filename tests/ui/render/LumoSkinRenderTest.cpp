@@ -123,7 +123,31 @@ TEST_P(EveryInternalSkin, DrawsTheWindowWithoutAWordOnStandardError)
 }
 
 INSTANTIATE_TEST_SUITE_P(LumoSkinRender, EveryInternalSkin,
-                         ::testing::Values("main", "settings", "tales", "guide", "help", "about", "donation"));
+                         ::testing::Values("main", "settings", "tales", "guide", "help", "about", "donation",
+                                           "message"));
+
+TEST(LumoSkinRender, TheResetQuestionShowsTheStatesOfItsButtons)
+{
+    RenderFolder folder;
+    const std::string skin = "--skin 'MetroUI (internal)' --window message";
+    ToolRun rest = Render(folder, skin, folder.File("rest.png"));
+    ASSERT_EQ(rest.exitCode, 0) << rest.err;
+    EXPECT_EQ(rest.err, "");
+    const platform::Bitmap picture = Picture(folder.File("rest.png"));
+    // The question is smaller than the settings window it comes from.
+    EXPECT_GT(picture.Width(), 200);
+    EXPECT_LT(picture.Width(), 500);
+    // The mouse over Cancel changes Cancel alone (OK keeps its focus).
+    ToolRun hot = Render(folder, skin + " --hot Cancel", folder.File("hot.png"));
+    ASSERT_EQ(hot.exitCode, 0) << hot.err;
+    const platform::RECT box = DifferingBox(picture, Picture(folder.File("hot.png")));
+    EXPECT_GT(box.right - box.left, 0) << "the state does not show";
+    EXPECT_LE(box.right - box.left, 80);
+    EXPECT_LE(box.bottom - box.top, 30);
+    EXPECT_GT(box.left, picture.Width() / 2);
+    // A control the question does not have is refused.
+    EXPECT_EQ(Render(folder, skin + " --hot sBitBtn2", folder.File("none.png")).exitCode, 1);
+}
 
 TEST(LumoSkinRender, APackedFileAndAFolderOfASkinDrawAsItsInternalName)
 {
