@@ -45,14 +45,14 @@ std::optional<std::string> IniValue(const std::string& text, const std::string& 
     return std::nullopt;
 }
 
-// Colours that a look is known by: a panel of the main window, and the settings window's title
-// and page.
+// Colours that a look is known by: the main window's title and a panel, and the settings
+// window's title and page.
 struct Look {
-    COLORREF panel = 0, title = 0, page = 0;
+    COLORREF mainTitle = 0, panel = 0, title = 0, page = 0;
 };
 
 // What the skin loaded now paints those places with, from its own sections.
-Look SkinLook(bool settingsActive)
+Look SkinLook(bool mainActive, bool settingsActive)
 {
     const skin::TsSkinModel* model = ui::Form1->sSkinManager1->Model();
     if (!model)
@@ -61,21 +61,27 @@ Look SkinLook(bool settingsActive)
         return COLORREF(skin::SectionColor(*model, model->GetSkinIndex(section), state, model->GetGlobalColor()));
     };
     // The title's states are the inactive and the active window's.
-    return Look{color("PANEL", 0), color("FORMTITLE", settingsActive ? 1 : 0), color("PAGECONTROL", 0)};
+    return Look{color("FORMTITLE", mainActive ? 1 : 0), color("PANEL", 0), color("FORMTITLE", settingsActive ? 1 : 0),
+                color("PAGECONTROL", 0)};
 }
 
 // The same places on the screen.
 POINT PanelPoint() { return ScreenPointOf(ui::Form1->sPanel2, POINT{460, 20}); }
 POINT PagePoint() { return ScreenPointOf(ui::SettingForm->sTabSheet2, POINT{60, 240}); }
-POINT TitlePoint()
+// Between the caption's text and the title's buttons.
+POINT TitlePoint(toolkit::TWinControl* form)
 {
     RECT window{};
-    GetWindowRect(ui::SettingForm->Handle(), &window);
-    const POINT client = ScreenPointOf(ui::SettingForm, POINT{0, 0});
+    GetWindowRect(form->Handle(), &window);
+    const POINT client = ScreenPointOf(form, POINT{0, 0});
     return POINT{window.left + (window.right - window.left) * 11 / 20, (window.top + client.y) / 2};
 }
 
-Look ScreenLook() { return Look{ScreenColor(PanelPoint()), ScreenColor(TitlePoint()), ScreenColor(PagePoint())}; }
+Look ScreenLook()
+{
+    return Look{ScreenColor(TitlePoint(ui::Form1)), ScreenColor(PanelPoint()), ScreenColor(TitlePoint(ui::SettingForm)),
+                ScreenColor(PagePoint())};
+}
 
 bool Close(COLORREF a, COLORREF b)
 {
@@ -94,27 +100,29 @@ class SettingsOnScreen : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(SessionProblem(), ""); }
 
-    static bool SettingsActive() { return GetForegroundWindow() == ui::SettingForm->Handle(); }
-
     // Both windows show the skin now loaded (named name) without a restart: the screen's colours
-    // at the three places are those the skin's sections give, and they differ from the look
-    // before, so that an unchanged screen cannot pass.
+    // at the four places are those the skin's sections give (the titles in the state of their
+    // window's activation), and they differ from the look before, so that an unchanged screen
+    // cannot pass.
     static void ExpectWindowsInSkin(const std::string& name, const Look& before, const std::string& picture)
     {
         EXPECT_EQ(Utf16ToUtf8(ui::Form1->sSkinManager1->SkinName()), name);
-        const Look wanted = SkinLook(SettingsActive());
-        ASSERT_FALSE(Close(wanted.panel, before.panel) || Close(wanted.title, before.title) ||
-                     Close(wanted.page, before.page))
+        const HWND active = GetForegroundWindow();
+        const Look wanted = SkinLook(active == ui::Form1->Handle(), active == ui::SettingForm->Handle());
+        ASSERT_FALSE(Close(wanted.mainTitle, before.mainTitle) || Close(wanted.panel, before.panel) ||
+                     Close(wanted.title, before.title) || Close(wanted.page, before.page))
             << name << " looks like the skin before it: the test would prove nothing";
         PumpUntil(
             [&] {
                 const Look seen = ScreenLook();
-                return Close(seen.panel, wanted.panel) && Close(seen.title, wanted.title) &&
-                       Close(seen.page, wanted.page);
+                return Close(seen.mainTitle, wanted.mainTitle) && Close(seen.panel, wanted.panel) &&
+                       Close(seen.title, wanted.title) && Close(seen.page, wanted.page);
             },
             5000);
         SaveScreen(picture);
         const Look seen = ScreenLook();
+        EXPECT_TRUE(Close(seen.mainTitle, wanted.mainTitle)) << "main window's title shows " << Hex(seen.mainTitle)
+                                                             << ", the skin's FORMTITLE is " << Hex(wanted.mainTitle);
         EXPECT_TRUE(Close(seen.panel, wanted.panel))
             << "main window's panel shows " << Hex(seen.panel) << ", the skin's PANEL is " << Hex(wanted.panel);
         EXPECT_TRUE(Close(seen.title, wanted.title))
