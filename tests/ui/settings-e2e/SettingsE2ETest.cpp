@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <sstream>
@@ -184,6 +185,8 @@ TEST_F(SettingsOnScreen, ASkinPickedWithTheMouseInTheScrolledListReskinsEveryWin
     OpenSettings();
     skin::TsComboBox* combo = ui::SettingForm->sComboBox1;
     const Look before = ScreenLook();
+    // Far down the list, and of plain colours (no texture or gradient on titles and panels), so
+    // that one pixel shows the section's colour; likewise the keyboard's pick below.
     const int target = 72;
     const std::string targetName = "Terminal4bit (internal)";
     ASSERT_EQ(Utf16ToUtf8(combo->Items()->Strings(target)), targetName);
