@@ -216,6 +216,11 @@ void TComboDropList::WndProc(TMessage& m)
             combo_->CloseUp(false);
         return;
     }
+    case WM_MOUSEWHEEL:
+        // The list holds the capture while it is shown, so the wheel comes here wherever the
+        // mouse is: three names a notch.
+        SetTopIndex(topIndex_ - short(HIWORD(m.WParam)) * 3 / WHEEL_DELTA);
+        return;
     case WM_CAPTURECHANGED:
         // Losing the mouse to someone else closes the list, as any click elsewhere would.
         if (combo_->DroppedDown() && reinterpret_cast<HWND>(m.LParam) != Handle())

@@ -1,7 +1,7 @@
 // The drop-down list of a combo box: a top-level popup window that never takes the activation or
 // the focus (the combo box keeps the keyboard). While it is shown it holds the mouse capture, so
 // that a click anywhere else closes it. It shows DropDownCount items at a time, with a scroll bar
-// when there are more, and answers WM_VSCROLL with the standard scroll codes.
+// when there are more, and answers WM_VSCROLL with the standard scroll codes and the wheel.
 #pragma once
 
 #include "toolkit/DrawnScrollBar.h"

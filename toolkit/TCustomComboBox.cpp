@@ -292,7 +292,7 @@ void TCustomComboBox::WndProc(TMessage& m)
         break;
     case WM_MOUSEWHEEL:
         if (droppedDown_ && list_) {
-            list_->SetTopIndex(list_->TopIndex() - short(HIWORD(m.WParam)) * 3 / WHEEL_DELTA);
+            list_->Perform(WM_MOUSEWHEEL, m.WParam, m.LParam);
             return;
         }
         break;

@@ -165,6 +165,29 @@ TEST_F(TComboBoxTest, ListShowsSixteenItemsAndScrollsToTheHighlight)
     EXPECT_EQ(list->ItemIndex(), 4);
 }
 
+TEST_F(TComboBoxTest, TheWheelScrollsTheOpenListThreeItemsANotchWithoutMovingTheHighlight)
+{
+    FillNumbered(40);
+    tester.Click(combo, Centre(combo->ButtonRect()));
+    ASSERT_TRUE(combo->DroppedDown());
+    TComboDropList* list = combo->ListWindow();
+    ASSERT_EQ(GetCapture(), list->Handle()) << "the open list holds the mouse";
+    // Over the list, which holds the capture, and over the combo box itself.
+    headless::Wheel(FormTester::ScreenPoint(list), -2 * WHEEL_DELTA);
+    tester.Pump();
+    EXPECT_EQ(list->TopIndex(), 6);
+    SendMessage(combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    tester.Pump();
+    EXPECT_EQ(list->TopIndex(), 3);
+    // Beyond either end it stops there.
+    headless::Wheel(FormTester::ScreenPoint(list), -20 * WHEEL_DELTA);
+    tester.Pump();
+    EXPECT_EQ(list->TopIndex(), 40 - 16);
+    EXPECT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(list->ItemIndex(), -1);
+    EXPECT_EQ(form->changes, 0);
+}
+
 TEST_F(TComboBoxTest, EscapeAndClicksElsewhereCloseWithoutAChange)
 {
     FillNumbered(5);
