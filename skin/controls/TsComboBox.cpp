@@ -184,7 +184,9 @@ void TsComboBox::DrawItem(toolkit::TCanvas& canvas, int index, const toolkit::TR
     SelectFont(dc, Font()->Handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, COLORREF(ink) & 0xFFFFFF);
-    RECT text{2, 0, item.Width() - 2, item.Height()};
+    // The text keeps clear of the list's skinned frame, which is drawn over the items.
+    const RECT frame = listScrollWnd_ ? listScrollWnd_->FrameWidths() : RECT{};
+    RECT text{std::max(2, int(frame.left) + 2 - r.left), 0, item.Width() - 2, item.Height()};
     DrawText(dc, (*Items())[index], &text, ItemFlags(alignment_, verticalAlignment_));
     DeleteDC(dc);
     if (selected && !model->IsValidSkinIndex(selection))
@@ -213,7 +215,7 @@ void TsComboBox::DropDown()
     toolkit::TComboBox::DropDown();
     // The list window exists only from the first drop-down on.
     if (!listScrollWnd_ && ListWindow())
-        listScrollWnd_ = std::make_unique<TacScrollWnd>(*ListWindow(), *skinData_, DropListScrollBars(*ListWindow()));
+        listScrollWnd_ = std::make_unique<TacScrollWnd>(*ListWindow(), *skinData_, DropListScrollBars(*ListWindow()), "EDIT");
     FollowButtonState();
 }
 

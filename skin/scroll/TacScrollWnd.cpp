@@ -5,6 +5,7 @@
 #include "skin/manager/SkinMessages.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/model/TsSkinModel.h"
+#include "skin/paint/SkinRect.h"
 
 #include "platform/frame/SystemMetrics.h"
 #include "platform/graphics/DeviceContext.h"
@@ -27,8 +28,10 @@ bool Inside(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p
 
 } // namespace
 
-TacScrollWnd::TacScrollWnd(toolkit::TWinControl& control, TsCommonData& skinData, ScrollBarSource source)
-    : control_(control), skinData_(skinData), source_(std::move(source)), previous_(control.WindowProc)
+TacScrollWnd::TacScrollWnd(toolkit::TWinControl& control, TsCommonData& skinData, ScrollBarSource source,
+                           std::string frameSection)
+    : control_(control), skinData_(skinData), source_(std::move(source)), frameSection_(std::move(frameSection)),
+      previous_(control.WindowProc)
 {
     control_.WindowProc = [this](toolkit::TMessage& m) { WndProc(m); };
 }
@@ -133,6 +136,7 @@ void TacScrollWnd::WndProc(toolkit::TMessage& m)
     case WM_PAINT:
         previous_(m);
         PaintBars();
+        PaintFrame();
         return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -475,6 +479,53 @@ void TacScrollWnd::PaintBars()
     HDC src = CreateBitmapDC(&bmp);
     BitBlt(dc, corner.left, corner.top, bmp.Width(), bmp.Height(), src, 0, 0, SRCCOPY);
     DeleteDC(src);
+    ReleaseDC(h, dc);
+}
+
+const TsMaskData* TacScrollWnd::FrameMask() const
+{
+    const TsSkinModel* model = skinData_.Model();
+    if (frameSection_.empty() || !model || !Active())
+        return nullptr;
+    const int index = model->GetSkinIndex(frameSection_);
+    // A section without a border mask leaves the control's own frame line.
+    if (!model->IsValidSkinIndex(index) || !model->IsValidImgIndex(model->gd[std::size_t(index)].BorderIndex))
+        return nullptr;
+    return &model->ma[std::size_t(model->gd[std::size_t(index)].BorderIndex)];
+}
+
+RECT TacScrollWnd::FrameWidths() const
+{
+    const TsMaskData* mask = FrameMask();
+    return mask ? RECT{mask->WL, mask->WT, mask->WR, mask->WB} : RECT{};
+}
+
+void TacScrollWnd::PaintFrame()
+{
+    const TsMaskData* frame = FrameMask();
+    HWND h = Handle();
+    if (!frame || !h)
+        return;
+    const TsMaskData& mask = *frame;
+    const TsSkinModel& model = *skinData_.Model();
+    RECT client{};
+    GetClientRect(h, &client);
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    if (width <= 0 || height <= 0)
+        return;
+    // The mask goes over what the control has just drawn, so that its see-through pixels keep
+    // the items and bars beneath instead of covering them with a background.
+    HDC dc = GetDC(h);
+    Bitmap bmp(width, height);
+    HDC bmpDC = CreateBitmapDC(&bmp);
+    BitBlt(bmpDC, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    TCacheInfo ci;
+    ci.Bmp = &bmp;
+    ci.Ready = true;
+    ci.FillColor = SectionColorOf(skinData_, 0);
+    DrawSkinRect(bmp, bmp.BoundsRect(), ci, mask, model, 0, true);
+    BitBlt(dc, 0, 0, width, height, bmpDC, 0, 0, SRCCOPY);
+    DeleteDC(bmpDC);
     ReleaseDC(h, dc);
 }
 

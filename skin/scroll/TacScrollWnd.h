@@ -14,6 +14,7 @@
 #include "toolkit/Messages.h"
 
 #include <functional>
+#include <string>
 
 namespace toolkit {
 class TWinControl;
@@ -22,6 +23,7 @@ class TWinControl;
 namespace skin {
 
 class TsCommonData;
+struct TsMaskData;
 
 // The control's bar (vertical or not) as it lies now: bounds in client coordinates (empty when
 // the control has no such bar), and count, page and position of its scroll state.
@@ -33,8 +35,11 @@ public:
     static constexpr platform::UINT HoverInterval = 20, FirstRepeatDelay = 300, RepeatInterval = 55;
 
     // skinData: the skin data that says whether the control is skinned and whose colour lies
-    // under the bars (the memo's own; the combo box's for its list).
-    TacScrollWnd(toolkit::TWinControl& control, TsCommonData& skinData, ScrollBarSource source);
+    // under the bars (the memo's own; the combo box's for its list). frameSection: the section
+    // whose border mask frames the whole client area (the combo box's list, which has no skin
+    // data of its own to draw one); empty for a control that draws its own frame.
+    TacScrollWnd(toolkit::TWinControl& control, TsCommonData& skinData, ScrollBarSource source,
+                 std::string frameSection = {});
     ~TacScrollWnd();
     TacScrollWnd(const TacScrollWnd&) = delete;
     TacScrollWnd& operator=(const TacScrollWnd&) = delete;
@@ -56,6 +61,10 @@ public:
         bool ThumbVisible = false;
     };
     BarState Bar(bool vertical) const;
+
+    // The widths of the skinned frame's border (left, top, right, bottom) while one is drawn;
+    // zero otherwise. The control keeps its contents clear of them.
+    platform::RECT FrameWidths() const;
 
     // The bar composed as it would be drawn now (empty when the bar is not shown or no skin).
     platform::Bitmap ComposeBar(bool vertical) const;
@@ -94,11 +103,14 @@ private:
 
     ScrollBarLook LookOf(const BarState& bar, int barIndex) const;
     void PaintBars();
+    void PaintFrame();
+    const TsMaskData* FrameMask() const;
     void PaintBar(bool vertical);
 
     toolkit::TWinControl& control_;
     TsCommonData& skinData_;
     ScrollBarSource source_;
+    std::string frameSection_;
     toolkit::TWndMethod previous_;
 
     // The press: bar, message, portions, and whether the wrapper took the capture for it.
