@@ -4,6 +4,7 @@
 // to load is reported in an error box drawn in the skin still in force. The windows are the
 // program's, built as it builds them, with the test engine library for the engine.
 #include "../../engine/TestEngine.h"
+#include "../../support/InProcessProgram.h"
 #include "../../platform/gtk/RealScreen.h"
 #include "../../platform/gtk/VirtualDisplay.h"
 
@@ -64,11 +65,6 @@ public:
     void SetUp() override
     {
         SessionState& s = S();
-        gtktest::VirtualDisplay& display = gtktest::VirtualDisplay::Instance();
-        if (!display.Running()) {
-            s.problem = display.Error();
-            return;
-        }
         s.folder = fs::temp_directory_path() / ("lumo-dialogs-e2e-" + std::to_string(::getpid()));
         fs::create_directories(s.folder / "c" / "Skins" / "Broken");
         // A skin folder whose options hold a value that is no number: its load fails part way.
@@ -77,22 +73,9 @@ public:
         ::setenv("LUMO_DRIVE_ROOT", s.folder.c_str(), 1);
         s.config = Utf8ToUtf16((s.folder / "Config.ini").string());
 
-        std::unique_ptr<Backend> backend = CreateGtkBackend();
-        if (!backend) {
-            s.problem = "GTK could not open " + display.Name();
+        s.problem = e2e::StartGtkWithTestEngine();
+        if (!s.problem.empty())
             return;
-        }
-        PlatformOptions options;
-        options.backend = std::move(backend);
-        InitPlatform(std::move(options));
-        enginetest::StartRecord();
-        enginetest::ResetBinding(u"libcef-complete.so");
-        engine::CefSingleProcess = false;
-        if (!engine::CefLoadLibDefault()) {
-            s.problem = "the test engine took this process for a sub-process";
-            return;
-        }
-        s.problem.clear();
     }
 
     void TearDown() override

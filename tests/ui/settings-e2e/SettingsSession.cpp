@@ -1,6 +1,7 @@
 #include "SettingsSession.h"
 
 #include "../../engine/TestEngine.h"
+#include "../../support/InProcessProgram.h"
 
 #include "app/WindowSet.h"
 #include "platform/backend/gtk/GtkBackend.h"
@@ -50,26 +51,9 @@ public:
     void SetUp() override
     {
         SessionState& s = S();
-        gtktest::VirtualDisplay& display = gtktest::VirtualDisplay::Instance();
-        if (!display.Running()) {
-            s.problem = display.Error();
+        s.problem = e2e::StartGtkWithTestEngine();
+        if (!s.problem.empty())
             return;
-        }
-        std::unique_ptr<Backend> backend = CreateGtkBackend();
-        if (!backend) {
-            s.problem = "GTK could not open " + display.Name();
-            return;
-        }
-        PlatformOptions options;
-        options.backend = std::move(backend);
-        InitPlatform(std::move(options));
-        enginetest::StartRecord();
-        enginetest::ResetBinding(u"libcef-complete.so");
-        engine::CefSingleProcess = false;
-        if (!engine::CefLoadLibDefault()) {
-            s.problem = "the test engine took this process for a sub-process";
-            return;
-        }
         s.folder = fs::temp_directory_path() / ("lumo-settings-e2e-" + std::to_string(::getpid()));
         fs::remove_all(s.folder);
         fs::create_directories(s.folder);

@@ -1,6 +1,7 @@
 #include "SkinSession.h"
 
 #include "../../engine/TestEngine.h"
+#include "../../support/InProcessProgram.h"
 #include "../../platform/gtk/VirtualDisplay.h"
 
 #include "app/WindowSet.h"
@@ -33,26 +34,9 @@ public:
     void SetUp() override
     {
         SessionState& s = S();
-        gtktest::VirtualDisplay& display = gtktest::VirtualDisplay::Instance();
-        if (!display.Running()) {
-            s.problem = display.Error();
+        s.problem = e2e::StartGtkWithTestEngine();
+        if (!s.problem.empty())
             return;
-        }
-        std::unique_ptr<Backend> backend = CreateGtkBackend();
-        if (!backend) {
-            s.problem = "GTK could not open " + display.Name();
-            return;
-        }
-        PlatformOptions options;
-        options.backend = std::move(backend);
-        InitPlatform(std::move(options));
-        enginetest::StartRecord();
-        enginetest::ResetBinding(u"libcef-complete.so");
-        engine::CefSingleProcess = false;
-        if (!engine::CefLoadLibDefault()) {
-            s.problem = "the test engine took this process for a sub-process";
-            return;
-        }
         MoveMouse(Away);
         s.application = app::CreateApplication();
         // A path under a file: every setting reads as its default, the default skin included.
