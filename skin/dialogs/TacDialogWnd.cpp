@@ -121,14 +121,7 @@ TitleLayoutInput TacDialogWnd::LayoutInput() const
     in.MaxAllowed = in.MaxVisible;
     in.MinAllowed = in.MinVisible;
     in.HasCaptionSection = captionIndex_ >= 0;
-    if (const TsSkinModel* model = manager_.Model()) {
-        const TsSkinData& d = model->CommonSkinData;
-        in.BILeftMargin = d.BILeftMargin;
-        in.BIRightMargin = d.BIRightMargin;
-        in.BITopMargin = d.BITopMargin;
-        in.BISpacing = d.BISpacing;
-        in.BIVAlign = d.BIVAlign;
-    }
+    in.TakeSkinMargins(manager_.Model());
     return in;
 }
 

@@ -9,6 +9,18 @@ using namespace platform;
 
 namespace skin {
 
+void TitleLayoutInput::TakeSkinMargins(const TsSkinModel* model)
+{
+    if (!model)
+        return;
+    const TsSkinData& d = model->CommonSkinData;
+    BILeftMargin = d.BILeftMargin;
+    BIRightMargin = d.BIRightMargin;
+    BITopMargin = d.BITopMargin;
+    BISpacing = d.BISpacing;
+    BIVAlign = d.BIVAlign;
+}
+
 namespace {
 
 constexpr int DefaultButtonSize = 21;

@@ -34,6 +34,9 @@ struct TitleLayoutInput {
     bool HasCaptionSection = false;
     // The skin's title values.
     int BILeftMargin = 0, BIRightMargin = 0, BITopMargin = 0, BISpacing = 0, BIVAlign = 0;
+
+    // The skin's title values from model (left as they are without one).
+    void TakeSkinMargins(const TsSkinModel* model);
 };
 
 class TitleLayout {

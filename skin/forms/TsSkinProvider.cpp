@@ -200,15 +200,7 @@ TitleLayoutInput TsSkinProvider::LayoutInput() const
     in.ShowIcon = FTitleIcon.Visible && in.BigButtons && FShowAppIcon && IconImage();
     in.IconSize = SIZE{FTitleIcon.Width, FTitleIcon.Height};
     in.HasCaptionSection = FCaptionSkinIndex >= 0;
-    const TsSkinModel* model = FCommonData->Model();
-    if (model) {
-        const TsSkinData& d = model->CommonSkinData;
-        in.BILeftMargin = d.BILeftMargin;
-        in.BIRightMargin = d.BIRightMargin;
-        in.BITopMargin = d.BITopMargin;
-        in.BISpacing = d.BISpacing;
-        in.BIVAlign = d.BIVAlign;
-    }
+    in.TakeSkinMargins(FCommonData->Model());
     return in;
 }
 

@@ -1,11 +1,16 @@
 #include "InProcessProgram.h"
 
 #include "../engine/TestEngine.h"
+#include "../platform/gtk/RealScreen.h"
 #include "../platform/gtk/VirtualDisplay.h"
 
+#include "app/WindowSet.h"
 #include "engine/CefLib.h"
 #include "platform/backend/gtk/GtkBackend.h"
 #include "platform/core/Platform.h"
+#include "platform/window/Window.h"
+#include "toolkit/TApplication.h"
+#include "ui/main/TForm1.h"
 
 #include <memory>
 
@@ -28,6 +33,29 @@ std::string StartGtkWithTestEngine()
     if (!engine::CefLoadLibDefault())
         return "the test engine took this process for a sub-process";
     return {};
+}
+
+toolkit::TApplication* ShowProgram(const std::u16string& config, std::string& problem)
+{
+    toolkit::TApplication* application = app::CreateApplication();
+    app::CreateWindows(application, config);
+    ui::Form1->Show();
+    if (!gtktest::PumpUntil([] { return platform::IsWindowVisible(ui::Form1->Handle()); }, 10000)) {
+        problem = "the main window never showed";
+        EndProgram(application);
+        return nullptr;
+    }
+    gtktest::Pump(300);
+    return application;
+}
+
+void EndProgram(toolkit::TApplication*& application)
+{
+    delete application;
+    application = nullptr;
+    app::ForgetWindowSet();
+    gtktest::Pump(100);
+    engine::CefShutDown();
 }
 
 } // namespace e2e

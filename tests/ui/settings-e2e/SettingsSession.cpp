@@ -58,25 +58,16 @@ public:
         fs::remove_all(s.folder);
         fs::create_directories(s.folder);
         MoveMouse(Away);
-        s.application = app::CreateApplication();
-        app::CreateWindows(s.application, Utf8ToUtf16((s.folder / "Config.ini").string()));
-        ui::Form1->Show();
-        if (!PumpUntil([] { return IsWindowVisible(ui::Form1->Handle()); }, 10000)) {
-            s.problem = "the main window never showed";
+        s.application = e2e::ShowProgram(Utf8ToUtf16((s.folder / "Config.ini").string()), s.problem);
+        if (!s.application)
             return;
-        }
-        Pump(300);
         s.problem.clear();
     }
 
     void TearDown() override
     {
         SessionState& s = S();
-        delete s.application;
-        s.application = nullptr;
-        app::ForgetWindowSet();
-        Pump(100);
-        engine::CefShutDown();
+        e2e::EndProgram(s.application);
         std::error_code ec;
         fs::remove(enginetest::LogPath(), ec);
         fs::remove_all(s.folder, ec);

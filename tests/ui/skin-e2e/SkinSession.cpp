@@ -38,26 +38,17 @@ public:
         if (!s.problem.empty())
             return;
         MoveMouse(Away);
-        s.application = app::CreateApplication();
         // A path under a file: every setting reads as its default, the default skin included.
-        app::CreateWindows(s.application, u"/dev/null/Config.ini");
-        ui::Form1->Show();
-        if (!PumpUntil([] { return IsWindowVisible(ui::Form1->Handle()); }, 10000)) {
-            s.problem = "the main window never showed";
+        s.application = e2e::ShowProgram(u"/dev/null/Config.ini", s.problem);
+        if (!s.application)
             return;
-        }
-        Pump(300);
         s.problem.clear();
     }
 
     void TearDown() override
     {
         SessionState& s = S();
-        delete s.application;
-        s.application = nullptr;
-        app::ForgetWindowSet();
-        Pump(100);
-        engine::CefShutDown();
+        e2e::EndProgram(s.application);
         std::filesystem::remove(enginetest::LogPath());
     }
 };
