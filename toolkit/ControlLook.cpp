@@ -280,6 +280,18 @@ void ControlLook::DrawHint(TCanvas& canvas, const TRect& r, StringView text)
     DrawText(canvas, textRect, text, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK, TColor(GetSysColor(COLOR_INFOTEXT)), 0);
 }
 
+void ControlLook::DrawMenuCheck(TCanvas& canvas, const TRect& item, TColor color)
+{
+    // A small tick in the margin.
+    const TRect box{item.left + 6, item.top + (item.Height() - 9) / 2, item.left + 15,
+                    item.top + (item.Height() - 9) / 2 + 9};
+    const COLORREF mark = COLORREF(color);
+    for (int i = 0; i < 3; ++i)
+        Fill(canvas, TRect{box.left + i, box.top + 4 + i, box.left + i + 1, box.top + 6 + i}, mark);
+    for (int i = 0; i < 5; ++i)
+        Fill(canvas, TRect{box.left + 3 + i, box.top + 5 - i, box.left + 4 + i, box.top + 7 - i}, mark);
+}
+
 void ControlLook::DrawMenuItem(TCanvas& canvas, const TRect& r, StringView text, unsigned state)
 {
     using namespace LookState;
@@ -287,15 +299,8 @@ void ControlLook::DrawMenuItem(TCanvas& canvas, const TRect& r, StringView text,
     Fill(canvas, r, hot ? RGB(204, 232, 255) : GetSysColor(COLOR_MENU));
     if (hot && canvas.Handle())
         FrameRect(canvas.Handle(), r, RGB(153, 209, 255));
-    if (state & Checked) {
-        // A small tick in the margin.
-        TRect box{r.left + 6, r.top + (r.Height() - 9) / 2, r.left + 15, r.top + (r.Height() - 9) / 2 + 9};
-        COLORREF mark = RGB(51, 51, 51);
-        for (int i = 0; i < 3; ++i)
-            Fill(canvas, TRect{box.left + i, box.top + 4 + i, box.left + i + 1, box.top + 6 + i}, mark);
-        for (int i = 0; i < 5; ++i)
-            Fill(canvas, TRect{box.left + 3 + i, box.top + 5 - i, box.left + 4 + i, box.top + 7 - i}, mark);
-    }
+    if (state & Checked)
+        DrawMenuCheck(canvas, r, TColor(RGB(51, 51, 51)));
     TRect textRect{r.left + 24, r.top, r.right - 8, r.bottom};
     DrawText(canvas, textRect, text, DT_SINGLELINE | DT_VCENTER | DT_LEFT, TColor(GetSysColor(COLOR_MENUTEXT)),
              state & Disabled);

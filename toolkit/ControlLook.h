@@ -53,6 +53,8 @@ public:
     virtual void DrawPopupFrame(TCanvas& canvas, TRect& r);
     virtual void DrawHint(TCanvas& canvas, const TRect& r, StringView text);
     // A popup menu's item (Hot: highlighted, Checked: with a check mark) and separator line.
+    // The tick of a checked menu item, in the item's left margin.
+    void DrawMenuCheck(TCanvas& canvas, const TRect& item, TColor color);
     virtual void DrawMenuItem(TCanvas& canvas, const TRect& r, StringView text, unsigned state);
     virtual void DrawMenuSeparator(TCanvas& canvas, const TRect& r);
     virtual void DrawArrow(TCanvas& canvas, const TRect& r, ArrowDirection direction, TColor color);

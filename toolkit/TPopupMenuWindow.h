@@ -21,6 +21,7 @@ public:
     int HotIndex() const { return hot_; }
     TRect ItemRect(int index);
     int ItemCount() const { return int(items_.size()); }
+    TMenuItem* Item(int index) const { return items_[std::size_t(index)]; }
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -1,5 +1,7 @@
 #include "skin/dialogs/TacDialogHook.h"
 
+#include "skin/dialogs/TacPopupMenuWnd.h"
+
 #include "skin/dialogs/TacButtonWnd.h"
 #include "skin/forms/TsSkinProvider.h"
 #include "skin/manager/TsSkinManager.h"
@@ -91,6 +93,7 @@ TacDialogHook::~TacDialogHook()
         installed = nullptr;
     }
     list_.clear();
+    popupMenus_.clear();
 }
 
 LRESULT TacDialogHook::Proc(int code, WPARAM wParam, LPARAM lParam)
@@ -118,6 +121,10 @@ void TacDialogHook::Created(HWND hwnd, CBT_CREATEWND* create)
     const CREATESTRUCT& cs = *create->lpcs;
     if (cs.style & WS_CHILD)
         return; // children are wrapped with their dialog
+    if (cs.lpszClass == u"#32768") {
+        WrapPopupMenu(hwnd);
+        return;
+    }
     if (IsSystemDialogClass(cs.lpszClass)) {
         if (TakeOver(hwnd) && pendingPosition) {
             create->lpcs->x = int(pendingPosition->x);
@@ -130,6 +137,15 @@ void TacDialogHook::Created(HWND hwnd, CBT_CREATEWND* create)
     if (LowerAscii(cs.lpszClass) == u"tputilwindow" || cs.style == 0 || cs.dwExStyle == 0)
         return;
     TakeOver(hwnd);
+}
+
+void TacDialogHook::WrapPopupMenu(HWND hwnd)
+{
+    popupMenus_.erase(std::remove_if(popupMenus_.begin(), popupMenus_.end(), [](const auto& w) { return !w->Alive(); }),
+                      popupMenus_.end());
+    if (!manager_.SkinnedPopups || TacSubclassedWnd::Of(hwnd))
+        return;
+    popupMenus_.push_back(std::make_unique<TacPopupMenuWnd>(hwnd, manager_));
 }
 
 void TacDialogHook::Activated(HWND hwnd)

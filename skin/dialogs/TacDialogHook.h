@@ -21,6 +21,7 @@ namespace skin {
 
 class TsSkinManager;
 class TsSkinProvider;
+class TacPopupMenuWnd;
 
 // The number of visible taken-over system dialogs from which further ones stay plain.
 inline int ac_DialogsLevel = 2;
@@ -44,6 +45,8 @@ public:
     static TacDialogHook* Installed();
 
     const std::vector<std::unique_ptr<TacProvider>>& List() const { return list_; }
+    // The popup menu windows wrapped so far (those that died are dropped at the next wrap).
+    const std::vector<std::unique_ptr<TacPopupMenuWnd>>& PopupMenus() const { return popupMenus_; }
     TacProvider* Find(platform::HWND hwnd) const;
     // Drops the entries whose window has died.
     void RemoveDead();
@@ -65,6 +68,7 @@ private:
     static platform::LRESULT Proc(int code, platform::WPARAM wParam, platform::LPARAM lParam);
     void Created(platform::HWND hwnd, platform::CBT_CREATEWND* create);
     void Activated(platform::HWND hwnd);
+    void WrapPopupMenu(platform::HWND hwnd);
     TacProvider* TakeOverForm(toolkit::TCustomForm* form);
     TacProvider* TakeOverDialog(platform::HWND hwnd);
     bool AppDestroying() const;
@@ -72,6 +76,7 @@ private:
     TsSkinManager& manager_;
     platform::HHOOK hook_ = nullptr;
     std::vector<std::unique_ptr<TacProvider>> list_;
+    std::vector<std::unique_ptr<TacPopupMenuWnd>> popupMenus_;
 };
 
 } // namespace skin

@@ -17,6 +17,7 @@ namespace dialogstest {
 
 // Section colours (0x00BBGGRR).
 inline constexpr int DialogColor = 0x604020, DialogFont = 0x00FFFF, ButtonColor = 0x103050, ButtonHot = 0x50F0A0;
+inline constexpr int MenuColor = 0x305070, MenuFont = 0xE0E0E0, MenuHot = 0x2080F0, MenuHotFont = 0x101010;
 
 inline std::string DialogSections()
 {
@@ -25,7 +26,10 @@ inline std::string DialogSections()
            "\r\nHOTFONTCOLOR=" + std::to_string(DialogFont) +
            "\r\n[DIALOGTITLE]\r\nPARENTCLASS=FORMTITLE\r\n"
            "[BUTTON]\r\nCOLOR=" + std::to_string(ButtonColor) + "\r\nHOTCOLOR=" + std::to_string(ButtonHot) +
-           "\r\nPRESSEDCOLOR=" + std::to_string(ButtonHot) + "\r\n";
+           "\r\nPRESSEDCOLOR=" + std::to_string(ButtonHot) + "\r\n" +
+           "[MAINMENU]\r\nCOLOR=" + std::to_string(MenuColor) + "\r\nFONTCOLOR=" + std::to_string(MenuFont) +
+           "\r\n[MENUITEM]\r\nCOLOR=" + std::to_string(MenuColor) + "\r\nHOTCOLOR=" + std::to_string(MenuHot) +
+           "\r\nHOTFONTCOLOR=" + std::to_string(MenuHotFont) + "\r\n";
 }
 
 inline skintest::TestSkin DialogSkin()
