@@ -35,6 +35,16 @@ bool SizeCache(TsCommonData& data)
     return true;
 }
 
+bool CacheReady(TsCommonData& data, const std::function<bool()>& prepare)
+{
+    toolkit::TControl* owner = data.OwnerControl();
+    if (!owner || !data.FCacheBmp)
+        return false;
+    const bool stale = data.BGChanged || data.FCacheBmp->Width() != owner->Width() ||
+                       data.FCacheBmp->Height() != owner->Height();
+    return !stale || prepare();
+}
+
 bool PaintFromCache(TsCommonData& data, HDC dc, const std::function<bool()>& prepare)
 {
     toolkit::TControl* owner = data.OwnerControl();

@@ -26,6 +26,10 @@ bool CatchUpWithSkin(TsCommonData& data);
 // Makes the cache as large as its owner; false when the owner has no size or no cache.
 bool SizeCache(TsCommonData& data);
 
+// Rebuilds the cache through prepare when it is marked stale or is not its owner's size; answers
+// whether it is ready to be copied.
+bool CacheReady(TsCommonData& data, const std::function<bool()>& prepare);
+
 // Where the client area of a framed window lies in the window (and so in a cache of the whole
 // window).
 platform::POINT FrameOffset(toolkit::TWinControl& control);

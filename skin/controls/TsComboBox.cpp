@@ -144,13 +144,6 @@ bool TsComboBox::PrepareCache()
     return true;
 }
 
-bool TsComboBox::CacheReady()
-{
-    TsCtrlSkinData& data = *skinData_;
-    const bool stale = data.BGChanged || data.FCacheBmp->Width() != Width() || data.FCacheBmp->Height() != Height();
-    return !stale || PrepareCache();
-}
-
 void TsComboBox::DrawItem(toolkit::TCanvas& canvas, int index, const toolkit::TRect& r, unsigned state)
 {
     TsCtrlSkinData& data = *skinData_;
@@ -274,7 +267,7 @@ void TsComboBox::Paint()
     // The list opened or closed without a message of ours (by code): the picture follows.
     if (ButtonState() != shownButtonState_ && !(data.AnimTimer && data.AnimTimer->Running()))
         data.BGChanged = true;
-    if (data.FUpdating || !CacheReady())
+    if (data.FUpdating || !skin::CacheReady(*skinData_, [this] { return PrepareCache(); }))
         return;
     const POINT origin = FrameOffset(*this);
     const RECT client = ClientRect();
@@ -304,7 +297,7 @@ void TsComboBox::PaintFrame(HDC windowDC)
         TComboBox::PaintFrame(windowDC);
         return;
     }
-    if (data.FUpdating || !CacheReady())
+    if (data.FUpdating || !skin::CacheReady(*skinData_, [this] { return PrepareCache(); }))
         return;
     CopyFrameFromCache(*this, windowDC, *data.FCacheBmp);
 }

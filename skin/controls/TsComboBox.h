@@ -51,7 +51,6 @@ protected:
     void DropDown() override;
 
 private:
-    bool CacheReady();
     void PaintButton(platform::Bitmap& cache);
     void FollowButtonState();
 

@@ -102,13 +102,6 @@ bool TsEdit::PrepareCache()
     return true;
 }
 
-bool TsEdit::CacheReady()
-{
-    TsCtrlSkinData& data = *skinData_;
-    const bool stale = data.BGChanged || data.FCacheBmp->Width() != Width() || data.FCacheBmp->Height() != Height();
-    return !stale || PrepareCache();
-}
-
 void TsEdit::WndProc(toolkit::TMessage& m)
 {
     using namespace toolkit;
@@ -157,7 +150,7 @@ void TsEdit::Paint()
         TEdit::Paint();
         return;
     }
-    if (!CacheReady())
+    if (!skin::CacheReady(*skinData_, [this] { return PrepareCache(); }))
         return;
     const POINT origin = FrameOffset(*this);
     HDC src = CreateBitmapDC(data.FCacheBmp.get());
@@ -174,7 +167,7 @@ void TsEdit::PaintFrame(HDC windowDC)
         TEdit::PaintFrame(windowDC);
         return;
     }
-    if (data.FUpdating || !CacheReady())
+    if (data.FUpdating || !skin::CacheReady(*skinData_, [this] { return PrepareCache(); }))
         return;
     CopyFrameFromCache(*this, windowDC, *data.FCacheBmp);
 }

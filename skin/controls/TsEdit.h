@@ -40,7 +40,6 @@ protected:
     void PaintFrame(platform::HDC windowDC) override;
 
 private:
-    bool CacheReady();
 
     std::unique_ptr<TsCtrlSkinData> skinData_;
     TsBoundLabel boundLabel_;
