@@ -96,4 +96,15 @@ void CopyFrameFromCache(toolkit::TWinControl& control, HDC windowDC, const Bitma
     RestoreDC(windowDC, saved);
 }
 
+bool PaintFrameFromCache(TsCommonData& data, toolkit::TWinControl& control, HDC windowDC,
+                         const std::function<bool()>& prepare)
+{
+    CatchUpWithSkin(data);
+    if (!data.Skinned() || data.Loading())
+        return false;
+    if (!data.FUpdating && CacheReady(data, prepare))
+        CopyFrameFromCache(control, windowDC, *data.FCacheBmp);
+    return true;
+}
+
 } // namespace skin

@@ -38,4 +38,9 @@ platform::POINT FrameOffset(toolkit::TWinControl& control);
 // the whole window.
 void CopyFrameFromCache(toolkit::TWinControl& control, platform::HDC windowDC, const platform::Bitmap& cache);
 
+// The frame of a skinned windowed control from its cache (rebuilt through prepare when stale).
+// Answers false while the skin does not paint the control: its own plain frame is wanted then.
+bool PaintFrameFromCache(TsCommonData& data, toolkit::TWinControl& control, platform::HDC windowDC,
+                         const std::function<bool()>& prepare);
+
 } // namespace skin

@@ -291,15 +291,8 @@ void TsComboBox::Paint()
 
 void TsComboBox::PaintFrame(HDC windowDC)
 {
-    TsCtrlSkinData& data = *skinData_;
-    CatchUpWithSkin(data);
-    if (!data.Skinned() || data.Loading()) {
+    if (!PaintFrameFromCache(*skinData_, *this, windowDC, [this] { return PrepareCache(); }))
         TComboBox::PaintFrame(windowDC);
-        return;
-    }
-    if (data.FUpdating || !skin::CacheReady(*skinData_, [this] { return PrepareCache(); }))
-        return;
-    CopyFrameFromCache(*this, windowDC, *data.FCacheBmp);
 }
 
 } // namespace skin

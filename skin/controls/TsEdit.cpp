@@ -161,15 +161,8 @@ void TsEdit::Paint()
 
 void TsEdit::PaintFrame(HDC windowDC)
 {
-    TsCtrlSkinData& data = *skinData_;
-    CatchUpWithSkin(data);
-    if (!data.Skinned() || data.Loading()) {
+    if (!PaintFrameFromCache(*skinData_, *this, windowDC, [this] { return PrepareCache(); }))
         TEdit::PaintFrame(windowDC);
-        return;
-    }
-    if (data.FUpdating || !skin::CacheReady(*skinData_, [this] { return PrepareCache(); }))
-        return;
-    CopyFrameFromCache(*this, windowDC, *data.FCacheBmp);
 }
 
 } // namespace skin

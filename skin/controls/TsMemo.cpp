@@ -76,16 +76,8 @@ void TsMemo::Paint()
 
 void TsMemo::PaintFrame(HDC windowDC)
 {
-    TsCommonData& data = *skinData_;
-    CatchUpWithSkin(data);
-    if (!data.Skinned() || data.Loading()) {
+    if (!PaintFrameFromCache(*skinData_, *this, windowDC, [this] { return PrepareCache(); }))
         TMemo::PaintFrame(windowDC);
-        return;
-    }
-    const bool stale = data.BGChanged || data.FCacheBmp->Width() != Width() || data.FCacheBmp->Height() != Height();
-    if (data.FUpdating || (stale && !PrepareCache()))
-        return;
-    CopyFrameFromCache(*this, windowDC, *data.FCacheBmp);
 }
 
 } // namespace skin
