@@ -96,6 +96,16 @@ void CopyFrameFromCache(toolkit::TWinControl& control, HDC windowDC, const Bitma
     RestoreDC(windowDC, saved);
 }
 
+bool PaintWindowFromCache(TsCommonData& data, HDC dc, const std::function<bool()>& prepare)
+{
+    CatchUpWithSkin(data);
+    if (!data.Skinned() || data.Loading())
+        return false;
+    if (!data.FUpdating)
+        PaintFromCache(data, dc, prepare);
+    return true;
+}
+
 bool PaintFrameFromCache(TsCommonData& data, toolkit::TWinControl& control, HDC windowDC,
                          const std::function<bool()>& prepare)
 {

@@ -38,6 +38,10 @@ platform::POINT FrameOffset(toolkit::TWinControl& control);
 // the whole window.
 void CopyFrameFromCache(toolkit::TWinControl& control, platform::HDC windowDC, const platform::Bitmap& cache);
 
+// The client picture of a skinned control from its cache (rebuilt through prepare when needed).
+// Answers false while the skin does not paint the control: its own plain painting is wanted then.
+bool PaintWindowFromCache(TsCommonData& data, platform::HDC dc, const std::function<bool()>& prepare);
+
 // The frame of a skinned windowed control from its cache (rebuilt through prepare when stale).
 // Answers false while the skin does not paint the control: its own plain frame is wanted then.
 bool PaintFrameFromCache(TsCommonData& data, toolkit::TWinControl& control, platform::HDC windowDC,

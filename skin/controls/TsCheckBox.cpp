@@ -190,14 +190,8 @@ void TsCheckBox::EraseBackground(HDC dc)
 
 void TsCheckBox::PaintWindow(HDC dc)
 {
-    TsCommonData& data = *skinData_;
-    CatchUpWithSkin(data);
-    if (!data.Skinned() || data.Loading()) {
+    if (!PaintWindowFromCache(*skinData_, dc, [this] { return PrepareCache(); }))
         toolkit::TCheckBox::PaintWindow(dc);
-        return;
-    }
-    if (!data.FUpdating)
-        PaintFromCache(data, dc, [this] { return PrepareCache(); });
 }
 
 } // namespace skin

@@ -231,14 +231,8 @@ void TsGroupBox::EraseBackground(HDC dc)
 
 void TsGroupBox::PaintWindow(HDC dc)
 {
-    TsCommonData& data = *skinData_;
-    CatchUpWithSkin(data);
-    if (!data.Skinned() || data.Loading()) {
+    if (!PaintWindowFromCache(*skinData_, dc, [this] { return PrepareCache(); }))
         toolkit::TGroupBox::PaintWindow(dc);
-        return;
-    }
-    if (!data.FUpdating)
-        PaintFromCache(data, dc, [this] { return PrepareCache(); });
 }
 
 } // namespace skin

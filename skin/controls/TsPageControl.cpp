@@ -403,14 +403,8 @@ void TsPageControl::EraseBackground(HDC dc)
 
 void TsPageControl::PaintWindow(HDC dc)
 {
-    TsCommonData& data = *skinData_;
-    CatchUpWithSkin(data);
-    if (!data.Skinned() || data.Loading()) {
+    if (!PaintWindowFromCache(*skinData_, dc, [this] { return PrepareCache(); }))
         toolkit::TPageControl::PaintWindow(dc);
-        return;
-    }
-    if (!data.FUpdating)
-        PaintFromCache(data, dc, [this] { return PrepareCache(); });
 }
 
 } // namespace skin
